@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "runtime/Runtime.h"
+#include "window/Controls.h"
+
+namespace diruvari {
+
+// The game's window class: the form variables and the procedures that run in
+// its events. The board's state lives in the controls; the form reads it
+// back through them. Controls and runtime are borrowed, not owned.
+class Form1 {
+  public:
+    Form1(Controls& controls, Runtime& runtime);
+
+    // Events.
+    void Form_Load();
+    void Card_Click(std::int16_t Index);
+    void mnuReset_Click();
+
+    // Procedures.
+    void setlvlvar();
+    void start();
+    void nextlevel();
+    void colorcheck();
+
+    // Form variables; they survive every rebuild of the window. lvl starts
+    // empty, which counts as 0, so the first start gives level 1.
+    std::int16_t lvl = 0;
+    std::int16_t cardsleft = 0;
+    std::array<std::int16_t, 10> lvlcards{};
+    std::array<std::int16_t, 10> lvlcolors{};
+
+  private:
+    // Table row of the current level; lvl is 0-9 whenever a table is read.
+    std::size_t level() const;
+    ColorValue drawColor();
+
+    Controls& controls_;
+    Runtime& runtime_;
+};
+
+}  // namespace diruvari

@@ -1,0 +1,25 @@
+#include "game/Form1.h"
+
+namespace diruvari {
+
+void Form1::colorcheck() {
+    int moves = 0;
+    for (int a = 0; a <= 2; ++a) {
+        for (int b = 0; b <= 3; ++b) {
+            const int inRow = a + 4 * b;
+            if (controls_.Card(inRow).backColor() == controls_.Card(inRow + 1).backColor()) {
+                ++moves;
+            }
+            const int inColumn = b + 4 * a;
+            if (controls_.Card(inColumn).backColor() == controls_.Card(inColumn + 4).backColor()) {
+                ++moves;
+            }
+        }
+    }
+    if (moves == 0) {
+        runtime_.messageBox("Sorry, there are no more moves.");
+        mnuReset_Click();
+    }
+}
+
+}  // namespace diruvari

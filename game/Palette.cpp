@@ -1,0 +1,13 @@
+#include "game/Palette.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace diruvari {
+
+int colorDraw(float u, int n) {
+    const auto r = static_cast<int>(std::floor(static_cast<double>(u) * n));
+    return std::clamp(r, 0, n - 1);
+}
+
+}  // namespace diruvari

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "window/Controls.h"
+
+namespace diruvari::test {
+
+inline constexpr ColorValue white = rgbValue(255, 255, 255);
+
+// Everything the rules do to the controls, in order, as text:
+// "load 4", "caption Cards: 15", "color 3", "frame show", ...
+using ControlLog = std::vector<std::string>;
+
+class FakeCard final : public CardControl {
+  public:
+    FakeCard(int index, ControlLog& log) : index_(index), log_(&log) {}
+
+    ColorValue backColor() const override;
+    void setBackColor(ColorValue color) override;
+    void setLeft(Twips left) override { left_ = left; }
+    void setTop(Twips top) override { top_ = top; }
+    void setVisible(bool visible) override { visible_ = visible; }
+
+    // Back to card 0's design: white, at the first grid place, hidden.
+    void reset(bool loaded);
+
+    bool loaded() const { return loaded_; }
+    bool isVisible() const { return visible_; }
+    Twips left() const { return left_; }
+    Twips top() const { return top_; }
+
+  private:
+    int index_;
+    ControlLog* log_;
+    ColorValue color_ = white;
+    Twips left_ = 45;
+    Twips top_ = 45;
+    bool visible_ = false;
+    bool loaded_ = false;
+};
+
+class FakeFrame final : public FrameControl {
+  public:
+    explicit FakeFrame(ControlLog& log) : log_(&log) {}
+
+    bool visible() const override { return visible_; }
+    void setVisible(bool visible) override;
+    void setLeft(Twips left) override { left_ = left; }
+    void setTop(Twips top) override { top_ = top; }
+    std::string tag() const override { return tag_; }
+    void setTag(const std::string& tag) override { tag_ = tag; }
+
+    void reset();
+    Twips left() const { return left_; }
+    Twips top() const { return top_; }
+
+  private:
+    ControlLog* log_;
+    bool visible_ = false;
+    Twips left_ = 0;
+    Twips top_ = 0;
+    std::string tag_;
+};
+
+class FakeLabel final : public LabelControl {
+  public:
+    FakeLabel(std::string design, ControlLog& log)
+        : design_(std::move(design)), caption_(design_), log_(&log) {}
+
+    void setCaption(const std::string& caption) override;
+    void reset() { caption_ = design_; }
+    const std::string& caption() const { return caption_; }
+
+  private:
+    std::string design_;
+    std::string caption_;
+    ControlLog* log_;
+};
+
+// The main window's controls as plain members. Reading or writing a card that
+// has not been created fails the test, as does creating one twice.
+class FakeControls final : public Controls, public FormWindow {
+  public:
+    FakeControls();
+
+    void loadCard(int k) override;
+    CardControl& Card(int k) override;
+    FrameControl& Frame() override { return frame; }
+    LabelControl& Level() override { return level; }
+    LabelControl& Cards() override { return cards; }
+    LabelControl& Colors() override { return colors; }
+
+    void unloadForm() override;
+    void showForm() override;
+
+    // The load event, run by showForm.
+    std::function<void()> onLoad;
+
+    ControlLog log;
+    std::vector<FakeCard> card;
+    FakeFrame frame{log};
+    FakeLabel level{"Level: 1", log};
+    FakeLabel cards{"Cards: 250", log};
+    FakeLabel colors{"Colors: 4", log};
+    int unloads = 0;
+};
+
+}  // namespace diruvari::test

@@ -1,0 +1,40 @@
+#include "FakeGame.h"
+
+#include "Board.h"
+
+namespace diruvari::test {
+
+FakeGame::FakeGame() {
+    controls.onLoad = [this] { form.Form_Load(); };
+}
+
+void FakeGame::load(const std::string& board) {
+    runtime.scriptDraws(boardDraws(board), 3);
+    controls.showForm();
+}
+
+void FakeGame::setBoard(const std::string& board) {
+    const auto colors = boardColors(board);
+    for (std::size_t k = 0; k < colors.size(); ++k) {
+        controls.Card(static_cast<int>(k)).setBackColor(colors[k]);
+    }
+}
+
+std::string FakeGame::board() const {
+    std::vector<ColorValue> colors;
+    for (const FakeCard& c : controls.card) {
+        colors.push_back(c.backColor());
+    }
+    return boardText(colors);
+}
+
+bool FakeGame::click(int index) {
+    try {
+        form.Card_Click(static_cast<std::int16_t>(index));
+    } catch (const ProgramEnd&) {
+        return true;
+    }
+    return false;
+}
+
+}  // namespace diruvari::test

@@ -1,0 +1,94 @@
+#include "window/qt/CardButton.h"
+
+#include <QPainter>
+
+#include "window/Grid.h"
+#include "window/qt/TwipScale.h"
+
+namespace diruvari {
+
+namespace {
+
+constexpr ColorValue designColor = rgbValue(255, 255, 255);
+
+QColor toQColor(ColorValue c) {
+    return {redOf(c), greenOf(c), blueOf(c)};
+}
+
+// Two one-pixel lines along the top and left edges of a rectangle, and two
+// along the bottom and right, in logical pixels so that they scale.
+void paintEdge(QPainter& painter, const QRectF& r, const QColor& topLeft,
+               const QColor& bottomRight) {
+    painter.fillRect(QRectF(r.left(), r.top(), r.width(), 1), topLeft);
+    painter.fillRect(QRectF(r.left(), r.top(), 1, r.height()), topLeft);
+    painter.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 1), bottomRight);
+    painter.fillRect(QRectF(r.right() - 1, r.top(), 1, r.height()), bottomRight);
+}
+
+}  // namespace
+
+CardButton::CardButton(int index, QWidget* parent)
+    : QAbstractButton(parent),
+      index_(index),
+      color_(designColor),
+      left_(cardMargin),
+      top_(cardMargin) {
+    setFocusPolicy(Qt::StrongFocus);
+    setGeometry(twipRect(left_, top_, cardSize, cardSize));
+}
+
+void CardButton::setBackColor(ColorValue color) {
+    if (color != color_) {
+        color_ = color;
+        update();
+    }
+}
+
+void CardButton::setLeft(Twips left) {
+    left_ = left;
+    move(toPixels(left_), toPixels(top_));
+}
+
+void CardButton::setTop(Twips top) {
+    top_ = top;
+    move(toPixels(left_), toPixels(top_));
+}
+
+void CardButton::setVisible(bool visible) {
+    QAbstractButton::setVisible(visible);
+}
+
+QSize CardButton::sizeHint() const {
+    return {toPixels(cardSize), toPixels(cardSize)};
+}
+
+void CardButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(color_));
+    paintBevel(painter);
+    if (hasFocus()) {
+        paintFocus(painter);
+    }
+}
+
+void CardButton::paintBevel(QPainter& painter) const {
+    const QRectF outer(rect());
+    const QRectF inner = outer.adjusted(1, 1, -1, -1);
+    if (isDown()) {
+        paintEdge(painter, outer, Qt::black, Qt::white);
+        paintEdge(painter, inner, QColor(128, 128, 128), QColor(223, 223, 223));
+    } else {
+        paintEdge(painter, outer, Qt::white, Qt::black);
+        paintEdge(painter, inner, QColor(223, 223, 223), QColor(128, 128, 128));
+    }
+}
+
+void CardButton::paintFocus(QPainter& painter) const {
+    QPen pen(Qt::black, 1, Qt::DotLine);
+    pen.setCosmetic(false);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(3.5, 3.5, -4.5, -4.5));
+}
+
+}  // namespace diruvari

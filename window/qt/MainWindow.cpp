@@ -1,0 +1,139 @@
+#include "window/qt/MainWindow.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "game/Form1.h"
+#include "window/Grid.h"
+#include "window/qt/CaptionLabel.h"
+#include "window/qt/CardButton.h"
+#include "window/qt/FormSurface.h"
+#include "window/qt/TwipScale.h"
+
+namespace diruvari {
+
+namespace {
+
+constexpr ColorValue designCardColor = rgbValue(255, 255, 255);
+
+}  // namespace
+
+MainWindow::MainWindow() {
+    buildDesign();
+    unloadForm();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildDesign() {
+    setWindowTitle(QStringLiteral("Diruvari!"));
+    auto* bar = new QMenuBar(this);
+    // A global menu bar would drop an action that stands on the bar itself.
+    bar->setNativeMenuBar(false);
+    setMenuBar(bar);
+    mnuReset_ = bar->addAction(QStringLiteral("Reset"));
+    connect(mnuReset_, &QAction::triggered, this,
+            [this] { deliver([](Form1& form) { form.mnuReset_Click(); }); });
+
+    surface_ = new FormSurface(this);
+    setCentralWidget(surface_);
+    // Cards first, in index order: that is the tab order.
+    for (int k = 0; k < cardCount; ++k) {
+        cards_.at(k) = new CardButton(k, surface_);
+        connect(cards_.at(k), &CardButton::clicked, this, [this, k] {
+            deliver([k](Form1& form) { form.Card_Click(static_cast<std::int16_t>(k)); });
+        });
+    }
+    level_ = new CaptionLabel(QStringLiteral("Level: 1"), twipRect(2040, 0, 1695, 495), surface_);
+    cardsLabel_ =
+        new CaptionLabel(QStringLiteral("Cards: 250"), twipRect(2040, 600, 1935, 495), surface_);
+    colors_ =
+        new CaptionLabel(QStringLiteral("Colors: 4"), twipRect(2040, 1200, 1935, 495), surface_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::centreOnScreen() {
+    adjustSize();
+    const QRect available = screen()->availableGeometry();
+    const QSize size = frameGeometry().size();
+    move(available.x() + (available.width() - size.width()) / 2,
+         available.y() + (available.height() - size.height()) / 2);
+}
+
+void MainWindow::loadCard(int k) {
+    if (k > 0 && k < cardCount) {
+        loaded_.at(k) = true;
+    }
+}
+
+CardControl& MainWindow::Card(int k) {
+    return *cards_.at(k);
+}
+FrameControl& MainWindow::Frame() {
+    return surface_->frame();
+}
+LabelControl& MainWindow::Level() {
+    return *level_;
+}
+LabelControl& MainWindow::Cards() {
+    return *cardsLabel_;
+}
+LabelControl& MainWindow::Colors() {
+    return *colors_;
+}
+
+CardButton* MainWindow::cardButton(int k) const {
+    return cards_.at(k);
+}
+
+void MainWindow::unloadForm() {
+    const auto* focused = qobject_cast<const CardButton*>(QApplication::focusWidget());
+    if (focused != nullptr && focused->window() == this) {
+        focusedCard_ = focused->index();
+    }
+    for (int k = 0; k < cardCount; ++k) {
+        CardButton& card = *cards_.at(k);
+        loaded_.at(k) = k == 0;
+        card.setVisible(k == 0);
+        card.setBackColor(designCardColor);
+        card.setLeft(cardMargin);
+        card.setTop(cardMargin);
+    }
+    surface_->frame().reset();
+    level_->resetCaption();
+    cardsLabel_->resetCaption();
+    colors_->resetCaption();
+}
+
+void MainWindow::showForm() {
+    if (form_ != nullptr) {
+        form_->Form_Load();
+    }
+    show();
+    restoreFocus();
+}
+
+void MainWindow::restoreFocus() {
+    if (focusedCard_ >= 0 && cards_.at(focusedCard_)->isVisible()) {
+        cards_.at(focusedCard_)->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void MainWindow::deliver(const std::function<void(Form1&)>& event) {
+    // A modal box blocks the board; an event that slips past it (a
+    // programmatic press, say) must not reach the rules either.
+    if (ended_ || form_ == nullptr || QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    try {
+        event(*form_);
+    } catch (const ProgramEnd&) {
+        ended_ = true;
+        close();
+        QCoreApplication::exit(0);
+    }
+}
+
+}  // namespace diruvari
