@@ -1,5 +1,9 @@
 #include "WidgetSupport.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
 #include <QWidget>
 
 namespace diruvari::test {
@@ -17,6 +21,28 @@ QImage grabImage(QWidget& widget) {
 
 QPoint cardCentre(int k) {
     return {3 + 33 * (k % 4) + 15, 3 + 33 * (k / 4) + 15};
+}
+
+}  // namespace diruvari::test
+
+namespace diruvari::test {
+
+BoxDismisser::BoxDismisser() {
+    timer_.setInterval(2);
+    connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+    timer_.start();
+}
+
+void BoxDismisser::poll() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) {
+        return;
+    }
+    texts.push_back(box->text().toStdString());
+    if (whileOpen) {
+        whileOpen(*box);
+    }
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
 }
 
 }  // namespace diruvari::test

@@ -17,3 +17,31 @@ QImage grabImage(QWidget& widget);
 QPoint cardCentre(int k);
 
 }  // namespace diruvari::test
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QMessageBox;
+
+namespace diruvari::test {
+
+// Presses OK on every message box that opens while it lives, as a player
+// would, after recording its text and letting a test look at it.
+class BoxDismisser final : public QObject {
+  public:
+    BoxDismisser();
+
+    std::vector<std::string> texts;
+    // Called while the box is open, before OK is pressed.
+    std::function<void(QMessageBox&)> whileOpen;
+
+  private:
+    void poll();
+
+    QTimer timer_;
+};
+
+}  // namespace diruvari::test
