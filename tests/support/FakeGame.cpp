@@ -2,6 +2,8 @@
 
 #include "Board.h"
 
+#include <gtest/gtest.h>
+
 namespace diruvari::test {
 
 FakeGame::FakeGame() {
@@ -9,7 +11,11 @@ FakeGame::FakeGame() {
 }
 
 void FakeGame::load(const std::string& board) {
-    runtime.scriptDraws(boardDraws(board), 3);
+    const auto draws = boardDraws(board);
+    for (const int r : draws) {
+        EXPECT_LT(r, 3) << "level 1 deals red, green and blue only: " << board;
+    }
+    runtime.scriptDraws(draws, 3);
     controls.showForm();
 }
 

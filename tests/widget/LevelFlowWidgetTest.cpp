@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include "GameWindowTest.h"
 #include "WidgetSupport.h"
 #include "game/Palette.h"
 #include "window/qt/CaptionLabel.h"
@@ -16,51 +17,11 @@
 namespace diruvari::test {
 namespace {
 
-class LevelFlowWidget : public testing::Test {
-  protected:
-    void SetUp() override {
-        game.start();
-        window().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
-    }
-
-    MainWindow& window() { return game.window(); }
-    QString label(int i) { return window().surface()->findChildren<CaptionLabel*>().at(i)->text(); }
-    void click(int k) { QTest::mouseClick(window().cardButton(k), Qt::LeftButton); }
-    void clickReset() {
-        QMenuBar* bar = window().menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(window().resetAction()).center());
-    }
-    // The last pairing of the level is cards 0 and 1.
-    void oneMoreToGo(int level) {
-        game.form().lvl = static_cast<std::int16_t>(level);
-        game.form().cardsleft = 1;
-        window().Card(0).setBackColor(palette[0]);
-        window().Card(1).setBackColor(palette[0]);
-    }
-    int visibleCards() {
-        int n = 0;
-        for (const auto* card : window().surface()->findChildren<CardButton*>()) {
-            n += card->isVisible() ? 1 : 0;
-        }
-        return n;
-    }
-    std::vector<ColorValue> colours() {
-        std::vector<ColorValue> c;
-        for (int k = 0; k < 16; ++k) {
-            c.push_back(window().cardButton(k)->backColor());
-        }
-        return c;
-    }
-
-    QtGame game{Generator([] { return std::uint64_t{2024}; })};
-};
+using LevelFlowWidget = GameWindowTest;
 
 TEST_F(LevelFlowWidget, AWonLevelAnnouncesItselfThroughTheRealBoxThenDealsTheNextLevel) {
     oneMoreToGo(3);
     const QPoint position = window().pos();
-    BoxDismisser boxes;
     QString cardsWhileOpen;
     int mostVisible = 0;
     boxes.whileOpen = [&](QMessageBox& box) {
@@ -89,7 +50,6 @@ TEST_F(LevelFlowWidget, AWonLevelAnnouncesItselfThroughTheRealBoxThenDealsTheNex
 
 TEST_F(LevelFlowWidget, WinningLevelZeroEndsTheEventLoopWithStatusZeroAndNothingAfter) {
     oneMoreToGo(0);
-    BoxDismisser boxes;
     QTimer::singleShot(0, this->window().cardButton(0), [this] {
         click(0);
         click(1);

@@ -1,0 +1,56 @@
+#include "GameWindowTest.h"
+
+#include <QMenuBar>
+#include <QTest>
+
+#include "game/Palette.h"
+#include "window/qt/CaptionLabel.h"
+#include "window/qt/CardButton.h"
+#include "window/qt/FormSurface.h"
+
+namespace diruvari::test {
+
+void GameWindowTest::SetUp() {
+    game.start();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+}
+
+QString GameWindowTest::label(int i) {
+    return window().surface()->findChildren<CaptionLabel*>().at(i)->text();
+}
+
+void GameWindowTest::click(int k) {
+    QTest::mouseClick(window().cardButton(k), Qt::LeftButton);
+}
+
+void GameWindowTest::clickReset() {
+    QMenuBar* bar = window().menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      bar->actionGeometry(window().resetAction()).center());
+}
+
+void GameWindowTest::oneMoreToGo(int level) {
+    game.form().lvl = static_cast<std::int16_t>(level);
+    game.form().cardsleft = 1;
+    window().Card(0).setBackColor(palette[0]);
+    window().Card(1).setBackColor(palette[0]);
+}
+
+int GameWindowTest::visibleCards() {
+    int n = 0;
+    for (const auto* card : window().surface()->findChildren<CardButton*>()) {
+        n += card->isVisible() ? 1 : 0;
+    }
+    return n;
+}
+
+std::vector<ColorValue> GameWindowTest::colours() {
+    std::vector<ColorValue> c;
+    for (int k = 0; k < 16; ++k) {
+        c.push_back(window().cardButton(k)->backColor());
+    }
+    return c;
+}
+
+}  // namespace diruvari::test
