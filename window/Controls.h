@@ -65,6 +65,8 @@ class FormWindow {
     virtual void unloadForm() = 0;
     // Runs the load event on the design state, then shows the window.
     virtual void showForm() = 0;
+    // True once the player has closed the window: the program is ending.
+    virtual bool closed() const = 0;
 };
 
 }  // namespace diruvari

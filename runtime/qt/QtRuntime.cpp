@@ -18,6 +18,10 @@ void QtRuntime::messageBox(const std::string& prompt) {
     box.setStandardButtons(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+    // The player closed the window while the box was open.
+    if (window_.closed()) {
+        end();
+    }
 }
 
 void QtRuntime::rebuildWindow() {

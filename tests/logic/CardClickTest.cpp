@@ -142,5 +142,16 @@ TEST_F(CardClick, AFirstClickOnADeadDealSelectsThenRestartsTheLevel) {
     EXPECT_EQ(game.board(), "RRGB GBRG BRGB RGBR");
 }
 
+TEST_F(CardClick, AFrameWhoseTagNamesNoCardStartsAFreshSelection) {
+    for (const char* tag : {"", "x", "16", "-1", "2.5"}) {
+        game.controls.frame.setVisible(true);
+        game.controls.frame.setTag(tag);
+        game.click(6);
+        expectSelected(6);
+        EXPECT_EQ(game.form.cardsleft, 15) << '"' << tag << '"';
+        EXPECT_EQ(game.board(), board);
+    }
+}
+
 }  // namespace
 }  // namespace diruvari::test

@@ -16,7 +16,7 @@ TEST(Loadobj, CreatesCardsColumnByColumnAndPlacesAllSixteenOnTheGrid) {
     FakeControls controls;
     loadobj(controls);
     std::vector<std::string> created;
-    for (const auto& entry : controls.log) {
+    for (const auto& entry : controls.log.entries) {
         created.push_back(entry);
     }
     const std::vector<std::string> expected = {
@@ -69,7 +69,7 @@ TEST(FormLoad, ReseedsThenBuildsThenWritesLabelsCardsColorsLevelBeforeTheDeal) {
     FakeGame game;
     game.runtime.scriptDraws(std::vector<int>(16, 0), 3);
     game.controls.showForm();
-    const auto& log = game.controls.log;
+    const auto& log = game.controls.log.entries;
     const auto at = [&log](const std::string& entry) {
         return std::find(log.begin(), log.end(), entry) - log.begin();
     };
@@ -121,6 +121,15 @@ TEST(FormLoad, AStartAfterLevelNineWrapsToLevelZero) {
     EXPECT_EQ(game.form.cardsleft, 100);
     EXPECT_EQ(game.controls.level.caption(), "Level: 0");
     EXPECT_EQ(game.board(), "CCCC CCCC CCCC CCCC");
+}
+
+TEST(FormLoad, ALevelOutsideTheTableIsRefusedNotReadPastIt) {
+    FakeGame game;
+    game.form.setlvlvar();
+    for (const int level : {-3, 11, 300}) {
+        game.form.lvl = static_cast<std::int16_t>(level);
+        EXPECT_THROW(game.form.start(), std::out_of_range) << level;
+    }
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ TEST(NumberText, TagReadsBackAsDoubleAndAs16BitInteger) {
     EXPECT_EQ(textToDouble(" 15"), 15.0);
     EXPECT_EQ(textToDouble("-1"), -1.0);
     EXPECT_EQ(textToDouble("2.5"), 2.5);
+    EXPECT_EQ(textToDouble("+7"), 7.0);
     EXPECT_EQ(textToInt16("15"), std::int16_t{15});
     EXPECT_EQ(textToInt16("-32768"), std::int16_t{-32768});
     EXPECT_EQ(textToInt16("32767"), std::int16_t{32767});

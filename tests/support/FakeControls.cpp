@@ -12,7 +12,7 @@ ColorValue FakeCard::backColor() const {
 void FakeCard::setBackColor(ColorValue color) {
     EXPECT_TRUE(loaded_) << "card " << index_ << " painted before it was created";
     color_ = color;
-    log_->push_back("color " + std::to_string(index_));
+    log_->add("color " + std::to_string(index_));
 }
 
 void FakeCard::reset(bool loaded) {
@@ -25,7 +25,7 @@ void FakeCard::reset(bool loaded) {
 
 void FakeFrame::setVisible(bool visible) {
     visible_ = visible;
-    log_->push_back(visible ? "frame show" : "frame hide");
+    log_->add(visible ? "frame show" : "frame hide");
 }
 
 void FakeFrame::reset() {
@@ -37,7 +37,7 @@ void FakeFrame::reset() {
 
 void FakeLabel::setCaption(const std::string& caption) {
     caption_ = caption;
-    log_->push_back("caption " + caption);
+    log_->add("caption " + caption);
 }
 
 FakeControls::FakeControls() {
@@ -52,7 +52,7 @@ void FakeControls::loadCard(int k) {
     EXPECT_GT(k, 0);
     EXPECT_FALSE(card.at(static_cast<std::size_t>(k)).loaded()) << "card " << k << " created twice";
     card.at(static_cast<std::size_t>(k)).reset(true);
-    log.push_back("load " + std::to_string(k));
+    log.add("load " + std::to_string(k));
 }
 
 CardControl& FakeControls::Card(int k) {
@@ -71,7 +71,7 @@ void FakeControls::unloadForm() {
 }
 
 void FakeControls::showForm() {
-    log.push_back("show");
+    log.add("show");
     if (onLoad) {
         onLoad();
     }

@@ -13,7 +13,16 @@ inline constexpr ColorValue white = rgbValue(255, 255, 255);
 
 // Everything the rules do to the controls, in order, as text:
 // "load 4", "caption Cards: 15", "color 3", "frame show", ...
-using ControlLog = std::vector<std::string>;
+// Long runs switch it off.
+struct ControlLog {
+    void add(std::string entry) {
+        if (enabled) {
+            entries.push_back(std::move(entry));
+        }
+    }
+    std::vector<std::string> entries;
+    bool enabled = true;
+};
 
 class FakeCard final : public CardControl {
   public:
@@ -96,6 +105,8 @@ class FakeControls final : public Controls, public FormWindow {
 
     void unloadForm() override;
     void showForm() override;
+
+    bool closed() const override { return false; }
 
     // The load event, run by showForm.
     std::function<void()> onLoad;

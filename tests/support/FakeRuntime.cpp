@@ -24,6 +24,14 @@ float FakeRuntime::nextRandom() {
     return 0.0F;
 }
 
+std::optional<float> FakeRuntime::peekRandom() const {
+    if (!script.empty() || !generator_) {
+        return std::nullopt;
+    }
+    Generator copy = *generator_;
+    return copy.next();
+}
+
 void FakeRuntime::messageBox(const std::string& prompt) {
     EXPECT_FALSE(ended) << "message box after the end: " << prompt;
     prompts.push_back(prompt);

@@ -29,6 +29,8 @@ class FakeRuntime final : public Runtime {
     // with n colours.
     void scriptDraws(const std::vector<int>& indices, int n);
     void useGenerator(Generator generator) { generator_.emplace(std::move(generator)); }
+    // The number the next draw will take, when it comes from the generator.
+    std::optional<float> peekRandom() const;
 
     std::deque<float> script;
     std::vector<std::string> prompts;

@@ -42,6 +42,9 @@ void BoxDismisser::poll() {
     if (whileOpen) {
         whileOpen(*box);
     }
+    if (!box->isVisible()) {
+        return;  // closed from inside whileOpen
+    }
     QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
 }
 

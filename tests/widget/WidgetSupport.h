@@ -6,7 +6,15 @@
 
 #include "runtime/ColorValue.h"
 
+#include <QString>
+#include <ostream>
+
 class QWidget;
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace diruvari::test {
 

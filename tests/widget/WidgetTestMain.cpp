@@ -2,9 +2,23 @@
 
 #include <QApplication>
 
+namespace {
+
+QtMessageHandler standardHandler = nullptr;
+
+// The offscreen platform says so every time a dialog fixes its size.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.contains(QStringLiteral("propagateSizeHints"))) {
+        standardHandler(type, context, message);
+    }
+}
+
+}  // namespace
+
 // Widget tests run without a display, whatever the environment says.
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    standardHandler = qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Diruvari"));
     testing::InitGoogleTest(&argc, argv);

@@ -1,6 +1,7 @@
 #include "window/qt/MainWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -20,7 +21,7 @@ constexpr ColorValue designCardColor = rgbValue(255, 255, 255);
 
 }  // namespace
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(Form1& form) : form_(form) {
     buildDesign();
     unloadForm();
 }
@@ -63,9 +64,15 @@ void MainWindow::centreOnScreen() {
 }
 
 void MainWindow::loadCard(int k) {
-    if (k > 0 && k < cardCount) {
-        loaded_.at(k) = true;
-    }
+    resetCard(k);
+}
+
+void MainWindow::resetCard(int k) {
+    CardButton& card = *cards_.at(k);
+    card.setVisible(k == 0);
+    card.setBackColor(designCardColor);
+    card.setLeft(cardMargin);
+    card.setTop(cardMargin);
 }
 
 CardControl& MainWindow::Card(int k) {
@@ -89,17 +96,11 @@ CardButton* MainWindow::cardButton(int k) const {
 }
 
 void MainWindow::unloadForm() {
-    const auto* focused = qobject_cast<const CardButton*>(QApplication::focusWidget());
-    if (focused != nullptr && focused->window() == this) {
+    if (const auto* focused = qobject_cast<const CardButton*>(focusWidget())) {
         focusedCard_ = focused->index();
     }
     for (int k = 0; k < cardCount; ++k) {
-        CardButton& card = *cards_.at(k);
-        loaded_.at(k) = k == 0;
-        card.setVisible(k == 0);
-        card.setBackColor(designCardColor);
-        card.setLeft(cardMargin);
-        card.setTop(cardMargin);
+        resetCard(k);
     }
     surface_->frame().reset();
     level_->resetCaption();
@@ -108,27 +109,33 @@ void MainWindow::unloadForm() {
 }
 
 void MainWindow::showForm() {
-    if (form_ != nullptr) {
-        form_->Form_Load();
-    }
+    form_.Form_Load();
     show();
     restoreFocus();
 }
 
 void MainWindow::restoreFocus() {
-    if (focusedCard_ >= 0 && cards_.at(focusedCard_)->isVisible()) {
+    if (focusedCard_ >= 0) {
         cards_.at(focusedCard_)->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing ends the program whatever is going on: a box open inside a game
+    // event returns at once, and the runtime then ends the game.
+    closed_ = true;
+    event->accept();
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::deliver(const std::function<void(Form1&)>& event) {
     // A modal box blocks the board; an event that slips past it (a
     // programmatic press, say) must not reach the rules either.
-    if (ended_ || form_ == nullptr || QApplication::activeModalWidget() != nullptr) {
+    if (ended_ || closed_ || QApplication::activeModalWidget() != nullptr) {
         return;
     }
     try {
-        event(*form_);
+        event(form_);
     } catch (const ProgramEnd&) {
         ended_ = true;
         close();

@@ -23,11 +23,11 @@ class MainWindow final : public QMainWindow, public Controls, public FormWindow 
     Q_OBJECT
 
   public:
-    MainWindow();
+    // The form whose events this window raises; borrowed. Only its
+    // reference is kept here: the form may still be under construction.
+    explicit MainWindow(Form1& form);
     ~MainWindow() override;
 
-    // The form whose events this window raises; borrowed.
-    void setForm(Form1* form) { form_ = form; }
     void centreOnScreen();
     // True once the game has ended; the window then passes on no events.
     bool ended() const { return ended_; }
@@ -41,26 +41,31 @@ class MainWindow final : public QMainWindow, public Controls, public FormWindow 
 
     void unloadForm() override;
     void showForm() override;
+    bool closed() const override { return closed_; }
 
     CardButton* cardButton(int k) const;
     FormSurface* surface() const { return surface_; }
     QAction* resetAction() const { return mnuReset_; }
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void buildDesign();
     void deliver(const std::function<void(Form1&)>& event);
     void restoreFocus();
+    void resetCard(int k);
 
-    Form1* form_ = nullptr;
+    Form1& form_;
     FormSurface* surface_ = nullptr;
     std::array<CardButton*, cardCount> cards_{};
-    std::array<bool, cardCount> loaded_{};
     CaptionLabel* level_ = nullptr;
     CaptionLabel* cardsLabel_ = nullptr;
     CaptionLabel* colors_ = nullptr;
     QAction* mnuReset_ = nullptr;
     int focusedCard_ = -1;
     bool ended_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace diruvari

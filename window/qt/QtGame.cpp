@@ -5,13 +5,7 @@
 namespace diruvari {
 
 QtGame::QtGame(Generator generator)
-    : runtime_(window_, window_, std::move(generator)), form_(window_, runtime_) {
-    window_.setForm(&form_);
-}
-
-QtGame::~QtGame() {
-    window_.setForm(nullptr);
-}
+    : form_(window_, runtime_), window_(form_), runtime_(window_, window_, std::move(generator)) {}
 
 void QtGame::start() {
     window_.centreOnScreen();

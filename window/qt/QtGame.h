@@ -13,7 +13,6 @@ class QtGame {
     explicit QtGame(Generator generator = Generator());
     QtGame(const QtGame&) = delete;
     QtGame& operator=(const QtGame&) = delete;
-    ~QtGame();
 
     // Loads the form and shows the window centred on the screen.
     void start();
@@ -22,9 +21,11 @@ class QtGame {
     Form1& form() { return form_; }
 
   private:
+    // The form comes first so that the window can be handed it; it only
+    // keeps references to the window and runtime until they are used.
+    Form1 form_;
     MainWindow window_;
     QtRuntime runtime_;
-    Form1 form_;
 };
 
 }  // namespace diruvari
