@@ -18,6 +18,10 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 // Widget tests run without a display, whatever the environment says.
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The high-DPI tests run the same window at other scales.
+    if (qEnvironmentVariableIsSet("DIRUVARI_TEST_SCALE")) {
+        qputenv("QT_SCALE_FACTOR", qgetenv("DIRUVARI_TEST_SCALE"));
+    }
     standardHandler = qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Diruvari"));

@@ -1,7 +1,9 @@
 #include "window/qt/CardButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
+#include "game/Palette.h"
 #include "window/Grid.h"
 #include "window/qt/TwipScale.h"
 
@@ -13,6 +15,34 @@ constexpr ColorValue designColor = rgbValue(255, 255, 255);
 
 QColor toQColor(ColorValue c) {
     return {redOf(c), greenOf(c), blueOf(c)};
+}
+
+QString colourName(ColorValue c) {
+    static const char* const names[] = {"Red", "Green", "Blue", "Yellow", "Magenta", "Cyan"};
+    for (std::size_t r = 0; r < palette.size(); ++r) {
+        if (palette.at(r) == c) {
+            return QString::fromLatin1(names[r]);
+        }
+    }
+    return c == designColor ? QStringLiteral("White") : QStringLiteral("Unpainted");
+}
+
+// The neighbour an arrow key leads to, or -1 at the board's edge.
+int neighbourFor(int k, int key) {
+    const int col = cardColumn(k);
+    const int row = cardRow(k);
+    switch (key) {
+        case Qt::Key_Left:
+            return col > 0 ? k - 1 : -1;
+        case Qt::Key_Right:
+            return col < gridSize - 1 ? k + 1 : -1;
+        case Qt::Key_Up:
+            return row > 0 ? k - gridSize : -1;
+        case Qt::Key_Down:
+            return row < gridSize - 1 ? k + gridSize : -1;
+        default:
+            return -1;
+    }
 }
 
 // Two one-pixel lines along the top and left edges of a rectangle, and two
@@ -35,11 +65,48 @@ CardButton::CardButton(int index, QWidget* parent)
       top_(cardMargin) {
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(twipRect(left_, top_, cardSize, cardSize));
+    updateAccessibleName();
+}
+
+void CardButton::updateAccessibleName() {
+    setAccessibleName(QStringLiteral("%1 card, row %2, column %3")
+                          .arg(colourName(color_))
+                          .arg(cardRow(index_) + 1)
+                          .arg(cardColumn(index_) + 1));
+}
+
+void CardButton::setSelected(bool selected) {
+    const QString description = selected ? QStringLiteral("Selected") : QString();
+    if (accessibleDescription() != description) {
+        setAccessibleDescription(description);
+    }
+}
+
+void CardButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (const int target = neighbourFor(index_, event->key()); target >= 0) {
+                emit focusMoveRequested(target);
+            }
+            event->accept();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            event->accept();
+            click();
+            return;
+        default:
+            QAbstractButton::keyPressEvent(event);
+    }
 }
 
 void CardButton::setBackColor(ColorValue color) {
     if (color != color_) {
         color_ = color;
+        updateAccessibleName();
         update();
     }
 }

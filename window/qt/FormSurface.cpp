@@ -31,6 +31,16 @@ void SelectionFrame::setVisible(bool visible) {
     if (visible != visible_) {
         visible_ = visible;
         repaint();
+        if (changed) {
+            changed();
+        }
+    }
+}
+
+void SelectionFrame::setTag(const std::string& tag) {
+    tag_ = tag;
+    if (changed) {
+        changed();
     }
 }
 

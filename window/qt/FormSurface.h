@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "window/Controls.h"
@@ -12,6 +13,9 @@ class SelectionFrame final : public FrameControl {
   public:
     explicit SelectionFrame(QWidget& surface) : surface_(surface) {}
 
+    // Called whenever the frame's visibility or tag changes.
+    std::function<void()> changed;
+
     // Hidden at (0, 0) with an empty tag, as designed.
     void reset();
 
@@ -20,7 +24,7 @@ class SelectionFrame final : public FrameControl {
     void setLeft(Twips left) override;
     void setTop(Twips top) override;
     std::string tag() const override { return tag_; }
-    void setTag(const std::string& tag) override { tag_ = tag; }
+    void setTag(const std::string& tag) override;
 
     // The frame's square in logical pixels.
     QRect square() const;

@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "game/Form1.h"
+#include "runtime/NumberText.h"
 #include "window/Grid.h"
 #include "window/qt/CaptionLabel.h"
 #include "window/qt/CardButton.h"
@@ -43,6 +44,8 @@ void MainWindow::buildDesign() {
     // Cards first, in index order: that is the tab order.
     for (int k = 0; k < cardCount; ++k) {
         cards_.at(k) = new CardButton(k, surface_);
+        connect(cards_.at(k), &CardButton::focusMoveRequested, this,
+                [this](int target) { cards_.at(target)->setFocus(Qt::TabFocusReason); });
         connect(cards_.at(k), &CardButton::clicked, this, [this, k] {
             deliver([k](Form1& form) { form.Card_Click(static_cast<std::int16_t>(k)); });
         });
@@ -52,7 +55,16 @@ void MainWindow::buildDesign() {
         new CaptionLabel(QStringLiteral("Cards: 250"), twipRect(2040, 600, 1935, 495), surface_);
     colors_ =
         new CaptionLabel(QStringLiteral("Colors: 4"), twipRect(2040, 1200, 1935, 495), surface_);
+    surface_->frame().changed = [this] { markSelection(); };
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::markSelection() {
+    const SelectionFrame& frame = surface_->frame();
+    const auto selected = frame.visible() ? textToInt16(frame.tag()) : std::nullopt;
+    for (int k = 0; k < cardCount; ++k) {
+        cards_.at(k)->setSelected(selected == k);
+    }
 }
 
 void MainWindow::centreOnScreen() {
@@ -115,9 +127,15 @@ void MainWindow::showForm() {
 }
 
 void MainWindow::restoreFocus() {
-    if (focusedCard_ >= 0) {
-        cards_.at(focusedCard_)->setFocus(Qt::OtherFocusReason);
+    if (focusedCard_ < 0) {
+        return;
     }
+    // A message box that just closed may have left the game with no active
+    // window; take it back so that the keyboard goes on where it was.
+    if (QApplication::activeWindow() == nullptr) {
+        activateWindow();
+    }
+    cards_.at(focusedCard_)->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

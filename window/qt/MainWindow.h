@@ -55,6 +55,8 @@ class MainWindow final : public QMainWindow, public Controls, public FormWindow 
     void deliver(const std::function<void(Form1&)>& event);
     void restoreFocus();
     void resetCard(int k);
+    // Tells screen readers which card the frame marks.
+    void markSelection();
 
     Form1& form_;
     FormSurface* surface_ = nullptr;

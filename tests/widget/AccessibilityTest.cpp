@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAction>
+#include <QTest>
+
+#include "GameWindowTest.h"
+#include "game/Palette.h"
+#include "window/qt/CardButton.h"
+
+namespace diruvari::test {
+namespace {
+
+class Accessibility : public GameWindowTest {
+  protected:
+    QString accessible(int k, QAccessible::Text what) {
+        QAccessibleInterface* card = QAccessible::queryAccessibleInterface(window().cardButton(k));
+        return card != nullptr ? card->text(what) : QStringLiteral("(none)");
+    }
+    QWidget* focused() { return QApplication::focusWidget(); }
+    void press(int k, int key) { QTest::keyClick(window().cardButton(k), Qt::Key(key)); }
+};
+
+TEST_F(Accessibility, EveryCardNamesItsColourAndPlaceAndFollowsItsRepaints) {
+    const char* names[] = {"Red", "Green", "Blue", "Yellow", "Magenta", "Cyan"};
+    for (int k = 0; k < 16; ++k) {
+        const std::size_t r = static_cast<std::size_t>(k) % palette.size();
+        window().Card(k).setBackColor(palette.at(r));
+        EXPECT_EQ(
+            accessible(k, QAccessible::Name),
+            QString("%1 card, row %2, column %3").arg(names[r]).arg(k / 4 + 1).arg(k % 4 + 1));
+    }
+    // A pair repaints card 1 with a fresh draw: its name follows.
+    window().Card(1).setBackColor(palette[0]);
+    click(1);
+    click(0);
+    const auto colour = window().cardButton(1)->backColor();
+    const auto r = std::find(palette.begin(), palette.end(), colour) - palette.begin();
+    EXPECT_EQ(accessible(1, QAccessible::Name), QString("%1 card, row 1, column 2").arg(names[r]));
+}
+
+TEST_F(Accessibility, TheSelectedCardSaysSoAndOnlyIt) {
+    click(6);
+    EXPECT_EQ(accessible(6, QAccessible::Description), "Selected");
+    window().Card(10).setBackColor(palette[2]);
+    window().Card(6).setBackColor(palette[1]);
+    click(10);
+    EXPECT_EQ(accessible(10, QAccessible::Description), "Selected");
+    for (int k = 0; k < 16; ++k) {
+        if (k != 10) {
+            EXPECT_EQ(accessible(k, QAccessible::Description), "") << k;
+        }
+    }
+    clickReset();
+    EXPECT_EQ(accessible(10, QAccessible::Description), "") << "a rebuild clears the selection";
+}
+
+TEST_F(Accessibility, TabRunsThroughTheCardsInIndexOrderFromCardZero) {
+    EXPECT_EQ(focused(), window().cardButton(0)) << "the first card takes the focus first";
+    QWidget* widget = window().cardButton(0);
+    for (int k = 1; k < 16; ++k) {
+        widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible()) {
+            widget = widget->nextInFocusChain();
+        }
+        EXPECT_EQ(widget, window().cardButton(k)) << k;
+    }
+}
+
+TEST_F(Accessibility, ArrowKeysMoveBetweenNeighboursNeverAcrossARowEndOrOffTheBoard) {
+    const struct {
+        int from;
+        Qt::Key key;
+        int to;
+    } moves[] = {
+        {5, Qt::Key_Right, 6},   {5, Qt::Key_Left, 4},   {5, Qt::Key_Up, 1},
+        {5, Qt::Key_Down, 9},    {3, Qt::Key_Right, 3},  {4, Qt::Key_Left, 4},
+        {0, Qt::Key_Up, 0},      {0, Qt::Key_Left, 0},   {15, Qt::Key_Down, 15},
+        {15, Qt::Key_Right, 15}, {12, Qt::Key_Down, 12}, {7, Qt::Key_Right, 7},
+    };
+    for (const auto& move : moves) {
+        window().cardButton(move.from)->setFocus();
+        press(move.from, move.key);
+        EXPECT_EQ(focused(), window().cardButton(move.to)) << move.from << " key " << move.key;
+    }
+    EXPECT_FALSE(window().Frame().visible()) << "moving the focus selects nothing";
+}
+
+TEST_F(Accessibility, SpaceAndEnterClickTheFocusedCardAndOtherKeysDoNothing) {
+    window().cardButton(9)->setFocus();
+    for (const int key :
+         {Qt::Key_A, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_F1}) {
+        press(9, key);
+    }
+    EXPECT_FALSE(window().Frame().visible());
+    press(9, Qt::Key_Return);
+    EXPECT_EQ(window().Frame().tag(), "9");
+    window().Frame().setVisible(false);
+    window().cardButton(2)->setFocus();
+    press(2, Qt::Key_Enter);
+    EXPECT_EQ(window().Frame().tag(), "2");
+    window().Frame().setVisible(false);
+    press(2, Qt::Key_Space);
+    EXPECT_EQ(window().Frame().tag(), "2");
+    EXPECT_TRUE(window().Frame().visible());
+}
+
+TEST_F(Accessibility, FocusReturnsToTheSameCardAfterEveryRebuild) {
+    window().cardButton(11)->setFocus();
+    clickReset();
+    EXPECT_EQ(focused(), window().cardButton(11));
+    oneMoreToGo(2);
+    window().cardButton(1)->setFocus();
+    click(0);
+    window().cardButton(1)->setFocus();
+    press(1, Qt::Key_Space);
+    EXPECT_EQ(label(0), "Level: 3");
+    // The window takes the focus back once the level's message box has gone.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return focused() != nullptr; }, 2000));
+    EXPECT_EQ(focused(), window().cardButton(1)) << "after the level's rebuild";
+}
+
+}  // namespace
+}  // namespace diruvari::test
