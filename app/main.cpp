@@ -7,6 +7,8 @@ int main(int argc, char* argv[]) {
     // The name, not the display name: a display name would be appended to
     // every window title on X11 ("Diruvari! — Diruvari").
     QApplication::setApplicationName(QStringLiteral("Diruvari"));
+    // Lets the desktop match the window to its installed entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DIRUVARI_APP_ID));
     diruvari::QtGame game;
     game.start();
     return QApplication::exec();
