@@ -1,0 +1,183 @@
+#include "window/win32/Win32Controls.h"
+
+#include "game/Palette.h"
+#include "window/Grid.h"
+#include "window/win32/Win32MainWindow.h"
+
+namespace diruvari {
+
+namespace {
+
+constexpr ColorValue designColor = rgbValue(255, 255, 255);
+
+std::wstring cardName(int index, ColorValue color) {
+    static const wchar_t* const names[] = {L"Red",    L"Green",   L"Blue",
+                                           L"Yellow", L"Magenta", L"Cyan"};
+    std::wstring name = color == designColor ? L"White" : L"Unpainted";
+    for (std::size_t r = 0; r < palette.size(); ++r) {
+        if (palette.at(r) == color) {
+            name = names[r];
+        }
+    }
+    return name + L" card, row " + std::to_wstring(cardRow(index) + 1) + L", column " +
+           std::to_wstring(cardColumn(index) + 1);
+}
+
+void fill(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
+    const RECT r{left, top, right, bottom};
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+}
+
+// Lines of width `w` along the top and left of `r`, and along its bottom and right.
+void edge(HDC dc, const RECT& r, int w, COLORREF topLeft, COLORREF bottomRight) {
+    fill(dc, r.left, r.top, r.right, r.top + w, topLeft);
+    fill(dc, r.left, r.top, r.left + w, r.bottom, topLeft);
+    fill(dc, r.left, r.bottom - w, r.right, r.bottom, bottomRight);
+    fill(dc, r.right - w, r.top, r.right, r.bottom, bottomRight);
+}
+
+}  // namespace
+
+std::wstring widen(const std::string& text) {
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+void Win32Card::create(HWND parent) {
+    hwnd_ = CreateWindowExW(0, L"BUTTON", cardName(index_, color_).c_str(),
+                            WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(cardCommand(index_))),
+                            GetModuleHandleW(nullptr), nullptr);
+}
+
+void Win32Card::setBackColor(ColorValue color) {
+    if (color != color_) {
+        color_ = color;
+        SetWindowTextW(hwnd_, cardName(index_, color_).c_str());
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+}
+
+void Win32Card::setLeft(Twips left) {
+    left_ = left;
+    place();
+}
+
+void Win32Card::setTop(Twips top) {
+    top_ = top;
+    place();
+}
+
+void Win32Card::setVisible(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Win32Card::reset() {
+    setVisible(index_ == 0);
+    setBackColor(designColor);
+    left_ = cardMargin;
+    top_ = cardMargin;
+    place();
+}
+
+void Win32Card::place() const {
+    const int size = window_.px(cardSize);
+    SetWindowPos(hwnd_, nullptr, window_.px(left_), window_.px(top_), size, size,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Card::draw(const DRAWITEMSTRUCT& item) const {
+    const RECT& r = item.rcItem;
+    fill(item.hDC, r.left, r.top, r.right, r.bottom, static_cast<COLORREF>(color_));
+    const int w = window_.scaled(1);
+    const RECT inner{r.left + w, r.top + w, r.right - w, r.bottom - w};
+    const COLORREF white = RGB(255, 255, 255), black = RGB(0, 0, 0);
+    const COLORREF light = RGB(223, 223, 223), shadow = RGB(128, 128, 128);
+    if ((item.itemState & ODS_SELECTED) != 0) {
+        edge(item.hDC, r, w, black, white);
+        edge(item.hDC, inner, w, shadow, light);
+    } else {
+        edge(item.hDC, r, w, white, black);
+        edge(item.hDC, inner, w, light, shadow);
+    }
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        const int inset = window_.scaled(4);
+        const RECT focus{r.left + inset, r.top + inset, r.right - inset, r.bottom - inset};
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+void Win32Frame::setVisible(bool visible) {
+    if (visible != visible_) {
+        visible_ = visible;
+        invalidate();
+    }
+}
+
+void Win32Frame::setLeft(Twips left) {
+    invalidate();
+    left_ = left;
+    invalidate();
+}
+
+void Win32Frame::setTop(Twips top) {
+    invalidate();
+    top_ = top;
+    invalidate();
+}
+
+void Win32Frame::reset() {
+    setVisible(false);
+    left_ = 0;
+    top_ = 0;
+    tag_.clear();
+}
+
+// The five-pixel outline, centred on the frame's square: two pixels outside
+// it, its own edge and two inside.
+RECT Win32Frame::ring() const {
+    const int left = window_.px(left_);
+    const int top = window_.px(top_);
+    const int size = window_.px(gridPitch);
+    const int outside = window_.scaled(2);
+    const int after = window_.scaled(3);
+    return {left - outside, top - outside, left + size + after, top + size + after};
+}
+
+void Win32Frame::invalidate() const {
+    const RECT r = ring();
+    InvalidateRect(window_.hwnd(), &r, FALSE);
+}
+
+void Win32Frame::paint(HDC dc) const {
+    if (!visible_) {
+        return;
+    }
+    const RECT r = ring();
+    const int w = window_.scaled(5);
+    edge(dc, r, w, RGB(0, 0, 0), RGB(0, 0, 0));
+}
+
+void Win32Label::create(HWND parent) {
+    hwnd_ = CreateWindowExW(0, L"STATIC", design_, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
+                            0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void Win32Label::setCaption(const std::string& caption) {
+    SetWindowTextW(hwnd_, widen(caption).c_str());
+}
+
+void Win32Label::place(const Win32MainWindow& window, HFONT font) const {
+    SetWindowPos(hwnd_, nullptr, window.px(static_cast<Twips>(twips_.left)),
+                 window.px(static_cast<Twips>(twips_.top)),
+                 window.px(static_cast<Twips>(twips_.right)),
+                 window.px(static_cast<Twips>(twips_.bottom)), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+}  // namespace diruvari

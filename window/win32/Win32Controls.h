@@ -1,0 +1,90 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "window/Controls.h"
+
+namespace diruvari {
+
+class Win32MainWindow;
+
+std::wstring widen(const std::string& text);
+
+// A card: an owner-drawn push button, painted in its colour inside a raised
+// bevel. Its window text, which an owner-drawn button never shows, is its
+// name for screen readers ("Red card, row 1, column 2").
+class Win32Card final : public CardControl {
+  public:
+    Win32Card(int index, const Win32MainWindow& window) : index_(index), window_(window) {}
+
+    void create(HWND parent);
+    HWND hwnd() const { return hwnd_; }
+    int index() const { return index_; }
+
+    ColorValue backColor() const override { return color_; }
+    void setBackColor(ColorValue color) override;
+    void setLeft(Twips left) override;
+    void setTop(Twips top) override;
+    void setVisible(bool visible) override;
+
+    // Back to the first card's design: white, at the first place, hidden
+    // unless it is the first card.
+    void reset();
+    // Places the button for the window's current DPI.
+    void place() const;
+    void draw(const DRAWITEMSTRUCT& item) const;
+
+  private:
+    int index_;
+    const Win32MainWindow& window_;
+    HWND hwnd_ = nullptr;
+    ColorValue color_ = 0xFFFFFF;
+    Twips left_ = 45;
+    Twips top_ = 45;
+};
+
+// The selection frame, drawn by the main window beneath its cards.
+class Win32Frame final : public FrameControl {
+  public:
+    explicit Win32Frame(const Win32MainWindow& window) : window_(window) {}
+
+    bool visible() const override { return visible_; }
+    void setVisible(bool visible) override;
+    void setLeft(Twips left) override;
+    void setTop(Twips top) override;
+    std::string tag() const override { return tag_; }
+    void setTag(const std::string& tag) override { tag_ = tag; }
+
+    void reset();
+    void paint(HDC dc) const;
+
+  private:
+    RECT ring() const;
+    void invalidate() const;
+
+    const Win32MainWindow& window_;
+    bool visible_ = false;
+    Twips left_ = 0;
+    Twips top_ = 0;
+    std::string tag_;
+};
+
+// A static text label in the blackletter face.
+class Win32Label final : public LabelControl {
+  public:
+    Win32Label(const wchar_t* design, RECT twips) : design_(design), twips_(twips) {}
+
+    void create(HWND parent);
+    void setCaption(const std::string& caption) override;
+    void reset() { SetWindowTextW(hwnd_, design_); }
+    void place(const Win32MainWindow& window, HFONT font) const;
+
+  private:
+    const wchar_t* design_;
+    RECT twips_;  // left, top, width, height
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace diruvari
