@@ -21,4 +21,21 @@ constexpr int cardIndex(int col, int row) {
     return col + gridSize * row;
 }
 
+// The card one step away in a direction, or -1 past the board's edge: a
+// step never leaves the card's row or column.
+enum class Step { Left, Right, Up, Down };
+constexpr int neighbourCard(int k, Step step) {
+    switch (step) {
+        case Step::Left:
+            return cardColumn(k) > 0 ? k - 1 : -1;
+        case Step::Right:
+            return cardColumn(k) < gridSize - 1 ? k + 1 : -1;
+        case Step::Up:
+            return cardRow(k) > 0 ? k - gridSize : -1;
+        case Step::Down:
+            return cardRow(k) < gridSize - 1 ? k + gridSize : -1;
+    }
+    return -1;
+}
+
 }  // namespace diruvari

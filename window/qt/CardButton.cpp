@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "game/Palette.h"
+#include "window/CardName.h"
 #include "window/Grid.h"
 #include "window/qt/TwipScale.h"
 
@@ -17,29 +17,17 @@ QColor toQColor(ColorValue c) {
     return {redOf(c), greenOf(c), blueOf(c)};
 }
 
-QString colourName(ColorValue c) {
-    static const char* const names[] = {"Red", "Green", "Blue", "Yellow", "Magenta", "Cyan"};
-    for (std::size_t r = 0; r < palette.size(); ++r) {
-        if (palette.at(r) == c) {
-            return QString::fromLatin1(names[r]);
-        }
-    }
-    return c == designColor ? QStringLiteral("White") : QStringLiteral("Unpainted");
-}
-
-// The neighbour an arrow key leads to, or -1 at the board's edge.
+// The card an arrow key leads to, or -1.
 int neighbourFor(int k, int key) {
-    const int col = cardColumn(k);
-    const int row = cardRow(k);
     switch (key) {
         case Qt::Key_Left:
-            return col > 0 ? k - 1 : -1;
+            return neighbourCard(k, Step::Left);
         case Qt::Key_Right:
-            return col < gridSize - 1 ? k + 1 : -1;
+            return neighbourCard(k, Step::Right);
         case Qt::Key_Up:
-            return row > 0 ? k - gridSize : -1;
+            return neighbourCard(k, Step::Up);
         case Qt::Key_Down:
-            return row < gridSize - 1 ? k + gridSize : -1;
+            return neighbourCard(k, Step::Down);
         default:
             return -1;
     }
@@ -69,10 +57,7 @@ CardButton::CardButton(int index, QWidget* parent)
 }
 
 void CardButton::updateAccessibleName() {
-    setAccessibleName(QStringLiteral("%1 card, row %2, column %3")
-                          .arg(colourName(color_))
-                          .arg(cardRow(index_) + 1)
-                          .arg(cardColumn(index_) + 1));
+    setAccessibleName(QString::fromStdString(cardName(index_, color_)));
 }
 
 void CardButton::setSelected(bool selected) {

@@ -1,6 +1,6 @@
 #include "window/win32/Win32Controls.h"
 
-#include "game/Palette.h"
+#include "window/CardName.h"
 #include "window/Grid.h"
 #include "window/win32/Win32MainWindow.h"
 
@@ -9,19 +9,6 @@ namespace diruvari {
 namespace {
 
 constexpr ColorValue designColor = rgbValue(255, 255, 255);
-
-std::wstring cardName(int index, ColorValue color) {
-    static const wchar_t* const names[] = {L"Red",    L"Green",   L"Blue",
-                                           L"Yellow", L"Magenta", L"Cyan"};
-    std::wstring name = color == designColor ? L"White" : L"Unpainted";
-    for (std::size_t r = 0; r < palette.size(); ++r) {
-        if (palette.at(r) == color) {
-            name = names[r];
-        }
-    }
-    return name + L" card, row " + std::to_wstring(cardRow(index) + 1) + L", column " +
-           std::to_wstring(cardColumn(index) + 1);
-}
 
 void fill(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
     const RECT r{left, top, right, bottom};
@@ -49,7 +36,7 @@ std::wstring widen(const std::string& text) {
 }
 
 void Win32Card::create(HWND parent) {
-    hwnd_ = CreateWindowExW(0, L"BUTTON", cardName(index_, color_).c_str(),
+    hwnd_ = CreateWindowExW(0, L"BUTTON", widen(cardName(index_, color_)).c_str(),
                             WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(cardCommand(index_))),
                             GetModuleHandleW(nullptr), nullptr);
@@ -58,7 +45,7 @@ void Win32Card::create(HWND parent) {
 void Win32Card::setBackColor(ColorValue color) {
     if (color != color_) {
         color_ = color;
-        SetWindowTextW(hwnd_, cardName(index_, color_).c_str());
+        SetWindowTextW(hwnd_, widen(cardName(index_, color_)).c_str());
         InvalidateRect(hwnd_, nullptr, FALSE);
     }
 }

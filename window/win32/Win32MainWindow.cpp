@@ -197,16 +197,16 @@ bool Win32MainWindow::translateKey(const MSG& msg) {
     int target = -1;
     switch (msg.wParam) {
         case VK_LEFT:
-            target = cardColumn(k) > 0 ? k - 1 : k;
+            target = neighbourCard(k, Step::Left);
             break;
         case VK_RIGHT:
-            target = cardColumn(k) < gridSize - 1 ? k + 1 : k;
+            target = neighbourCard(k, Step::Right);
             break;
         case VK_UP:
-            target = cardRow(k) > 0 ? k - gridSize : k;
+            target = neighbourCard(k, Step::Up);
             break;
         case VK_DOWN:
-            target = cardRow(k) < gridSize - 1 ? k + gridSize : k;
+            target = neighbourCard(k, Step::Down);
             break;
         case VK_RETURN:
             SendMessageW(cards_.at(static_cast<std::size_t>(k)).hwnd(), BM_CLICK, 0, 0);
@@ -214,7 +214,9 @@ bool Win32MainWindow::translateKey(const MSG& msg) {
         default:
             return false;
     }
-    SetFocus(cards_.at(static_cast<std::size_t>(target)).hwnd());
+    if (target >= 0) {
+        SetFocus(cards_.at(static_cast<std::size_t>(target)).hwnd());
+    }
     return true;
 }
 
