@@ -2,14 +2,12 @@
 
 #include <QFontDatabase>
 
+#include "window/Design.h"
 #include "window/qt/TwipScale.h"
 
 namespace diruvari {
 
 namespace {
-
-// 15.75 points, that is 315 twips.
-constexpr Twips labelFontHeight = 315;
 
 QString bundledFamily() {
     static const QString family = [] {

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "window/Design.h"
 #include "window/Grid.h"
 #include "window/qt/TwipScale.h"
 
@@ -10,8 +11,6 @@ namespace diruvari {
 
 namespace {
 
-constexpr Twips clientWidth = 3960;
-constexpr Twips clientHeight = 2025;
 constexpr Twips frameSize = gridPitch;
 // The outline is five pixels wide, centred on the frame's square: two pixels
 // outside it, the square's own edge, and two inside.

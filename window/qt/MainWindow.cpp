@@ -8,6 +8,7 @@
 
 #include "game/Form1.h"
 #include "runtime/NumberText.h"
+#include "window/Design.h"
 #include "window/Grid.h"
 #include "window/qt/CaptionLabel.h"
 #include "window/qt/CardButton.h"
@@ -50,11 +51,13 @@ void MainWindow::buildDesign() {
             deliver([k](Form1& form) { form.Card_Click(static_cast<std::int16_t>(k)); });
         });
     }
-    level_ = new CaptionLabel(QStringLiteral("Level: 1"), twipRect(2040, 0, 1695, 495), surface_);
-    cardsLabel_ =
-        new CaptionLabel(QStringLiteral("Cards: 250"), twipRect(2040, 600, 1935, 495), surface_);
-    colors_ =
-        new CaptionLabel(QStringLiteral("Colors: 4"), twipRect(2040, 1200, 1935, 495), surface_);
+    const auto label = [this](const LabelDesign& d) {
+        return new CaptionLabel(QString::fromLatin1(d.caption),
+                                twipRect(d.left, d.top, d.width, d.height), surface_);
+    };
+    level_ = label(labelDesigns[0]);
+    cardsLabel_ = label(labelDesigns[1]);
+    colors_ = label(labelDesigns[2]);
     surface_->frame().changed = [this] { markSelection(); };
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

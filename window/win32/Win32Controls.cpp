@@ -151,8 +151,13 @@ void Win32Frame::paint(HDC dc) const {
 }
 
 void Win32Label::create(HWND parent) {
-    hwnd_ = CreateWindowExW(0, L"STATIC", design_, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
-                            0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateWindowExW(0, L"STATIC", widen(design_.caption).c_str(),
+                            WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, parent,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void Win32Label::reset() {
+    SetWindowTextW(hwnd_, widen(design_.caption).c_str());
 }
 
 void Win32Label::setCaption(const std::string& caption) {
@@ -160,10 +165,9 @@ void Win32Label::setCaption(const std::string& caption) {
 }
 
 void Win32Label::place(const Win32MainWindow& window, HFONT font) const {
-    SetWindowPos(hwnd_, nullptr, window.px(static_cast<Twips>(twips_.left)),
-                 window.px(static_cast<Twips>(twips_.top)),
-                 window.px(static_cast<Twips>(twips_.right)),
-                 window.px(static_cast<Twips>(twips_.bottom)), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, window.px(design_.left), window.px(design_.top),
+                 window.px(design_.width), window.px(design_.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "window/Controls.h"
+#include "window/Design.h"
 
 namespace diruvari {
 
@@ -74,16 +75,15 @@ class Win32Frame final : public FrameControl {
 // A static text label in the blackletter face.
 class Win32Label final : public LabelControl {
   public:
-    Win32Label(const wchar_t* design, RECT twips) : design_(design), twips_(twips) {}
+    explicit Win32Label(const LabelDesign& design) : design_(design) {}
 
     void create(HWND parent);
     void setCaption(const std::string& caption) override;
-    void reset() { SetWindowTextW(hwnd_, design_); }
+    void reset();
     void place(const Win32MainWindow& window, HFONT font) const;
 
   private:
-    const wchar_t* design_;
-    RECT twips_;  // left, top, width, height
+    LabelDesign design_;
     HWND hwnd_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include "game/Form1.h"
 #include "runtime/Runtime.h"
+#include "window/Design.h"
 #include "window/Grid.h"
 
 namespace diruvari {
@@ -11,9 +12,6 @@ namespace {
 constexpr wchar_t windowClass[] = L"DiruvariMainWindow";
 constexpr DWORD windowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr Twips clientWidth = 3960;
-constexpr Twips clientHeight = 2025;
-constexpr Twips labelFontHeight = 315;  // 15.75 points
 constexpr int bundledFontResource = 101;
 
 bool fontInstalled(const wchar_t* family) {
@@ -37,9 +35,8 @@ bool fontInstalled(const wchar_t* family) {
 
 Win32MainWindow::Win32MainWindow(Form1& form)
     : form_(form),
-      labels_{Win32Label(L"Level: 1", {2040, 0, 1695, 495}),
-              Win32Label(L"Cards: 250", {2040, 600, 1935, 495}),
-              Win32Label(L"Colors: 4", {2040, 1200, 1935, 495})} {
+      labels_{Win32Label(labelDesigns[0]), Win32Label(labelDesigns[1]),
+              Win32Label(labelDesigns[2])} {
     for (int k = 0; k < cardCount; ++k) {
         cards_.emplace_back(k, *this);
     }
