@@ -20,7 +20,7 @@ Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/nu
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
-export WINEDEBUG=-all
+export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 
 wine "$exe" >/dev/null 2>&1 &
 game=$!
