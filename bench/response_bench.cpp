@@ -15,7 +15,7 @@
 #include "Report.h"
 #include "game/Form1.h"
 #include "game/Palette.h"
-#include "runtime/Generator.h"
+#include "runtime/WindowRuntime.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"
 #include "window/qt/MainWindow.h"
@@ -23,21 +23,12 @@
 namespace diruvari::bench {
 namespace {
 
-class InstantRuntime final : public Runtime {
+class InstantRuntime final : public WindowRuntime {
   public:
-    void randomize() override { generator_.reseed(); }
-    float nextRandom() override { return generator_.next(); }
-    void messageBox(const std::string& /*prompt*/) override {}
-    void rebuildWindow() override {
-        window->unloadForm();
-        window->showForm();
-    }
-    [[noreturn]] void end() override { throw ProgramEnd{}; }
+    explicit InstantRuntime(FormWindow& window) : WindowRuntime(window, Generator()) {}
 
-    FormWindow* window = nullptr;
-
-  private:
-    Generator generator_;
+  protected:
+    void showMessageBox(const std::string& /*prompt*/) override {}
 };
 
 constexpr double frameMs = 1000.0 / 60.0;
@@ -65,7 +56,6 @@ class PaintCounter final : public QObject {
 class Bench {
   public:
     Bench() : window_(form_) {
-        runtime_.window = &window_;
         window_.surface()->installEventFilter(&paints_);
         window_.showForm();
         QCoreApplication::processEvents();
@@ -151,9 +141,10 @@ class Bench {
     void click(int k) { QTest::mouseClick(window_.cardButton(k), Qt::LeftButton); }
 
     PaintCounter paints_;
-    InstantRuntime runtime_;
+    // The form only keeps references to the window and runtime until used.
     Form1 form_{window_, runtime_};
     MainWindow window_;
+    InstantRuntime runtime_{window_};
 };
 
 }  // namespace

@@ -1,29 +1,23 @@
 #pragma once
 
-#include "runtime/Generator.h"
-#include "runtime/Runtime.h"
-#include "window/Controls.h"
+#include "runtime/WindowRuntime.h"
 
 class QWidget;
 
 namespace diruvari {
 
-// The runtime on Qt: message boxes parented to the game's window, the
-// rebuild of that window, and the generator.
-class QtRuntime final : public Runtime {
+// The runtime on Qt: its message boxes are QMessageBoxes owned by the game's
+// window and titled with the application's name.
+class QtRuntime final : public WindowRuntime {
   public:
-    QtRuntime(QWidget& owner, FormWindow& window, Generator generator = Generator());
+    QtRuntime(QWidget& owner, FormWindow& window, Generator generator = Generator())
+        : WindowRuntime(window, std::move(generator)), owner_(owner) {}
 
-    void randomize() override { generator_.reseed(); }
-    float nextRandom() override { return generator_.next(); }
-    void messageBox(const std::string& prompt) override;
-    void rebuildWindow() override;
-    [[noreturn]] void end() override;
+  protected:
+    void showMessageBox(const std::string& prompt) override;
 
   private:
     QWidget& owner_;
-    FormWindow& window_;
-    Generator generator_;
 };
 
 }  // namespace diruvari
