@@ -13,9 +13,8 @@
 
 #include "FirstPaint.h"
 #include "Report.h"
-#include "game/Form1.h"
-#include "game/Palette.h"
-#include "runtime/WindowRuntime.h"
+#include "runtime/host/Host.h"
+#include "window/Palette.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"
 #include "window/qt/MainWindow.h"
@@ -23,12 +22,22 @@
 namespace diruvari::bench {
 namespace {
 
-class InstantRuntime final : public WindowRuntime {
+// The real window, with every box answered the moment it opens.
+class InstantBoxes final : public Toolkit {
   public:
-    explicit InstantRuntime(FormWindow& window) : WindowRuntime(window, Generator()) {}
+    explicit InstantBoxes(MainWindow& window) : window_(window) {}
 
-  protected:
-    void showMessageBox(const std::string& /*prompt*/) override {}
+    void attach(WindowEvents* events) override { window_.attach(events); }
+    Controls& controls() override { return window_; }
+    void showWindow() override { window_.showWindow(); }
+    void showBox(const std::string& /*prompt*/) override {}
+    bool boxOpen() const override { return false; }
+    void closeAndQuit() override { window_.closeAndQuit(); }
+    void focusCard(int k) override { window_.focusCard(k); }
+    int focusedCard() const override { return window_.focusedCard(); }
+
+  private:
+    MainWindow& window_;
 };
 
 constexpr double frameMs = 1000.0 / 60.0;
@@ -55,9 +64,9 @@ class PaintCounter final : public QObject {
 
 class Bench {
   public:
-    Bench() : window_(form_) {
+    Bench() {
         window_.surface()->installEventFilter(&paints_);
-        window_.showForm();
+        host_.start();
         QCoreApplication::processEvents();
     }
 
@@ -141,10 +150,10 @@ class Bench {
     void click(int k) { QTest::mouseClick(window_.cardButton(k), Qt::LeftButton); }
 
     PaintCounter paints_;
-    // The form only keeps references to the window and runtime until used.
-    Form1 form_{window_, runtime_};
     MainWindow window_;
-    InstantRuntime runtime_{window_};
+    InstantBoxes boxes_{window_};
+    Host host_{boxes_};
+    Form1& form_ = host_.form();
 };
 
 }  // namespace

@@ -15,8 +15,8 @@ double clicksPerSecond = 0;
 void CardClickWithScan(benchmark::State& state) {
     diruvari::test::FakeGame game;
     game.controls.log.enabled = false;
-    game.runtime.useGenerator(diruvari::Generator());
-    game.controls.showForm();
+    game.random.useGenerator(diruvari::Generator());
+    game.host.start();
     std::mt19937 random(1);
     std::vector<std::int16_t> cards(4096);
     for (auto& k : cards) {
@@ -25,7 +25,7 @@ void CardClickWithScan(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         game.form.Card_Click(cards[i++ % cards.size()]);
-        game.runtime.prompts.clear();
+        game.toolkit.prompts.clear();
     }
     state.SetItemsProcessed(state.iterations());
 }

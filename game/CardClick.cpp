@@ -1,6 +1,7 @@
 #include "game/Form1.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "runtime/NumberText.h"
 #include "window/Grid.h"
@@ -29,15 +30,18 @@ bool areNeighbours(double t, std::int16_t Index) {
 
 void Form1::Card_Click(std::int16_t Index) {
     FrameControl& frame = controls_.Frame();
-    const auto t = textToDouble(frame.tag());
-    const auto s = textToInt16(frame.tag());
-    // The tag always names a card while the frame shows; should it ever not,
-    // the click starts a new selection instead of addressing a missing card.
-    const bool selected = frame.visible() && t && s && *s >= 0 && *s < Controls::cardCount;
-    if (!selected) {
+    if (!frame.visible()) {
         frame.setVisible(true);
         placeFrame(frame, Index);
     } else {
+        const auto t = textToDouble(frame.tag());
+        const auto s = textToInt16(frame.tag());
+        // Every path that shows the frame names a card in its tag; a tag that
+        // names none is a fault to report, never one to paper over.
+        if (!t || !s || *s < 0 || *s >= Controls::cardCount) {
+            throw std::logic_error("the selection frame shows, but its tag \"" + frame.tag() +
+                                   "\" names no card");
+        }
         const bool neighbours = areNeighbours(*t, Index);
         const bool sameColor = controls_.Card(*s).backColor() == controls_.Card(Index).backColor();
         if (neighbours && sameColor) {

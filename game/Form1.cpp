@@ -2,8 +2,9 @@
 
 #include <stdexcept>
 
-#include "game/Palette.h"
+#include "game/ColorDraw.h"
 #include "runtime/NumberText.h"
+#include "window/Palette.h"
 #include "window/loadobj.h"
 
 namespace diruvari {

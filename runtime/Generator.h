@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <functional>
 
+#include "runtime/RandomSource.h"
+
 namespace diruvari {
 
 // The game's random numbers. Reseeding mixes a clock reading into the current
 // state instead of replacing it, so two reseeds at the same clock reading
 // (two quick restarts) still lead to different numbers.
-class Generator {
+class Generator final : public RandomSource {
   public:
     using Clock = std::function<std::uint64_t()>;
 
@@ -17,9 +19,9 @@ class Generator {
 
     explicit Generator(Clock clock = systemClock);
 
-    void reseed();
+    void reseed() override;
     // Uniform over the 2^24 single-precision values k / 2^24; never 1.
-    float next();
+    float next() override;
 
   private:
     std::uint64_t nextBits();

@@ -5,8 +5,8 @@
 namespace diruvari {
 
 // Thrown by Runtime::end so that no further game code runs after the final
-// win. The window layer catches it where it handed the event to the game and
-// then closes the program normally.
+// win. The host catches it where it handed the event to the game and then
+// has the window close the program normally.
 struct ProgramEnd {};
 
 // The platform services the game relies on.

@@ -1,21 +1,21 @@
 #include "window/CardName.h"
 
-#include "game/Palette.h"
+#include "window/Design.h"
 #include "window/Grid.h"
+#include "window/Palette.h"
 
 namespace diruvari {
 
 namespace {
 
 std::string colourName(ColorValue color) {
-    static const char* const names[] = {"Red", "Green", "Blue", "Yellow", "Magenta", "Cyan"};
     for (std::size_t r = 0; r < palette.size(); ++r) {
         if (palette.at(r) == color) {
-            return names[r];
+            return paletteNames.at(r);
         }
     }
     // Cards are white only as designed, before the first deal.
-    return color == rgbValue(255, 255, 255) ? "White" : "Unpainted";
+    return color == cardDesignColor ? "White" : "Unpainted";
 }
 
 }  // namespace

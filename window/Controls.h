@@ -50,23 +50,14 @@ class Controls {
     // Creates card k (1-15) with card 0's design properties, hidden. The
     // window is rebuilt before cards are created again, so k is never loaded.
     virtual void loadCard(int k) = 0;
+    // Destroys card k (1-15), as unloading the window does. A window that
+    // keeps its buttons across rebuilds hides it instead.
+    virtual void unloadCard(int k) = 0;
     virtual CardControl& Card(int k) = 0;
     virtual FrameControl& Frame() = 0;
     virtual LabelControl& Level() = 0;
     virtual LabelControl& Cards() = 0;
     virtual LabelControl& Colors() = 0;
-};
-
-// The main window as the runtime drives it for a rebuild.
-class FormWindow {
-  public:
-    virtual ~FormWindow() = default;
-    // Returns every control to its design; run-time-created cards vanish.
-    virtual void unloadForm() = 0;
-    // Runs the load event on the design state, then shows the window.
-    virtual void showForm() = 0;
-    // True once the player has closed the window: the program is ending.
-    virtual bool closed() const = 0;
 };
 
 }  // namespace diruvari

@@ -29,7 +29,7 @@ class CardClick : public testing::Test {
     void pair(int selected, int clicked, int newColour) {
         game.controls.frame.setVisible(false);
         game.click(selected);
-        game.runtime.scriptDraws({newColour}, 3);
+        game.random.scriptDraws({newColour}, 3);
         game.click(clicked);
     }
 
@@ -43,7 +43,7 @@ TEST_F(CardClick, FirstClickSelectsOnTheCardsGridCellAndCountsNothing) {
         expectSelected(k);
     }
     EXPECT_EQ(game.form.cardsleft, 15);
-    EXPECT_TRUE(game.runtime.prompts.empty());
+    EXPECT_TRUE(game.toolkit.prompts.empty());
 }
 
 TEST_F(CardClick, ClicksThatMakeNoPairMoveTheSelectionAndCountNothing) {
@@ -86,7 +86,7 @@ TEST_F(CardClick, TheClickAfterAPairSelectsWhateverItHits) {
 }
 
 TEST_F(CardClick, ARepaintInTheSameColourLetsTheSamePairCountAgain) {
-    game.runtime.scriptDraws({3, 3}, 4);  // yellow, out of four colours
+    game.random.scriptDraws({3, 3}, 4);  // yellow, out of four colours
     game.form.lvlcolors.at(1) = 4;
     game.click(14);
     game.click(15);
@@ -99,18 +99,18 @@ TEST_F(CardClick, ARepaintInTheSameColourLetsTheSamePairCountAgain) {
 TEST_F(CardClick, TheWinningPairLeavesCardsZeroOnScreenThenScansTheNextBoard) {
     game.form.cardsleft = 1;
     std::string cardsWhileOpen;
-    game.runtime.whileBoxOpen = [&](const std::string& prompt) {
+    game.toolkit.whileBoxOpen = [&](const std::string& prompt) {
         if (prompt == wonBox) {
             cardsWhileOpen = game.controls.cards.caption();
         }
     };
     game.click(14);
-    game.runtime.scriptDraws({0}, 3);
-    game.runtime.scriptDraws(boardDraws("RGBR GBRG BRGB RGBR"), 3);  // level 2, dead
-    game.runtime.scriptDraws(boardDraws("RRBR GBRG BRGB RGBR"), 3);  // level 2 again
+    game.random.scriptDraws({0}, 3);
+    game.random.scriptDraws(boardDraws("RGBR GBRG BRGB RGBR"), 3);  // level 2, dead
+    game.random.scriptDraws(boardDraws("RRBR GBRG BRGB RGBR"), 3);  // level 2 again
     game.click(15);
     EXPECT_EQ(cardsWhileOpen, "Cards: 0");
-    EXPECT_EQ(game.runtime.prompts, (std::vector<std::string>{wonBox, deadBox}));
+    EXPECT_EQ(game.toolkit.prompts, (std::vector<std::string>{wonBox, deadBox}));
     EXPECT_EQ(game.form.lvl, 2);
     EXPECT_EQ(game.form.cardsleft, 25);
     EXPECT_EQ(game.board(), "RRBR GBRG BRGB RGBR");
@@ -122,33 +122,33 @@ TEST_F(CardClick, TheFinalPairEndsTheGameWithNoScanAfterIt) {
     game.form.cardsleft = 1;
     game.setBoard("RRBR GBRG BRGB RGBR");
     game.click(0);
-    game.runtime.scriptDraws({2}, 6);  // leaves a dead board that a scan would report
+    game.random.scriptDraws({2}, 6);  // leaves a dead board that a scan would report
     EXPECT_TRUE(game.click(1));
     const std::vector<std::string> expected = {"Wow! You beat level 0!",
                                                "Cool, you beat Level 0! You win!"};
-    EXPECT_EQ(game.runtime.prompts, expected);
-    EXPECT_TRUE(game.runtime.ended);
-    EXPECT_EQ(game.runtime.rebuilds, 0);
+    EXPECT_EQ(game.toolkit.prompts, expected);
+    EXPECT_TRUE(game.host.ended());
+    EXPECT_EQ(game.rebuilds(), 0);
     EXPECT_EQ(game.controls.cards.caption(), "Cards: 0");
 }
 
 TEST_F(CardClick, AFirstClickOnADeadDealSelectsThenRestartsTheLevel) {
     game.setBoard("RGBR GBRG BRGB RGBR");
-    game.runtime.scriptDraws(boardDraws("RRGB GBRG BRGB RGBR"), 3);
+    game.random.scriptDraws(boardDraws("RRGB GBRG BRGB RGBR"), 3);
     game.click(6);
-    EXPECT_EQ(game.runtime.prompts, std::vector<std::string>{deadBox});
+    EXPECT_EQ(game.toolkit.prompts, std::vector<std::string>{deadBox});
     EXPECT_FALSE(game.controls.frame.visible()) << "the restart clears the selection";
     EXPECT_EQ(game.form.lvl, 1);
     EXPECT_EQ(game.board(), "RRGB GBRG BRGB RGBR");
 }
 
-TEST_F(CardClick, AFrameWhoseTagNamesNoCardStartsAFreshSelection) {
+TEST_F(CardClick, AFrameWhoseTagNamesNoCardIsAFaultNotAFreshSelection) {
     for (const char* tag : {"", "x", "16", "-1", "2.5"}) {
         game.controls.frame.setVisible(true);
         game.controls.frame.setTag(tag);
-        game.click(6);
-        expectSelected(6);
-        EXPECT_EQ(game.form.cardsleft, 15) << '"' << tag << '"';
+        EXPECT_THROW(game.form.Card_Click(6), std::logic_error) << '"' << tag << '"';
+        EXPECT_EQ(game.controls.frame.tag(), tag) << "nothing repaired";
+        EXPECT_EQ(game.form.cardsleft, 15);
         EXPECT_EQ(game.board(), board);
     }
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "game/Palette.h"
 #include "window/CardName.h"
 #include "window/Grid.h"
+#include "window/Palette.h"
 
 namespace diruvari {
 namespace {

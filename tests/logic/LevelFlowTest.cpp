@@ -12,34 +12,33 @@ namespace {
 void playLevel(FakeGame& game, int level) {
     game.load("RGBR GBRG BRGB RGBR");
     game.form.lvl = static_cast<std::int16_t>(level == 0 ? 9 : level - 1);
-    game.runtime.scriptDraws(std::vector<int>(16, 0), 3);
-    game.runtime.rebuildWindow();
+    game.random.scriptDraws(std::vector<int>(16, 0), 3);
+    game.host.runtime().rebuildWindow();
     ASSERT_EQ(game.form.lvl, level);
-    game.runtime.rebuilds = 0;
+    game.forgetRebuilds();
 }
 
 TEST(NextLevel, AnnouncesTheWonLevelAndDealsTheNextOne) {
     FakeGame game;
     playLevel(game, 3);
-    game.runtime.scriptDraws(boardDraws("RGBY YBGR RGBY YBGR"), 4);
+    game.random.scriptDraws(boardDraws("RGBY YBGR RGBY YBGR"), 4);
     game.form.nextlevel();
-    EXPECT_EQ(game.runtime.prompts, std::vector<std::string>{"Wow! You beat level 3!"});
-    EXPECT_EQ(game.runtime.rebuilds, 1);
+    EXPECT_EQ(game.toolkit.prompts, std::vector<std::string>{"Wow! You beat level 3!"});
+    EXPECT_EQ(game.rebuilds(), 1);
     EXPECT_EQ(game.form.lvl, 4);
     EXPECT_EQ(game.form.cardsleft, 25);
     EXPECT_EQ(game.controls.level.caption(), "Level: 4");
     EXPECT_EQ(game.controls.cards.caption(), "Cards: 25");
     EXPECT_EQ(game.controls.colors.caption(), "Colors: 4");
     EXPECT_EQ(game.board(), "RGBY YBGR RGBY YBGR");
-    EXPECT_FALSE(game.runtime.ended);
 }
 
 TEST(NextLevel, WinningLevelNineLeadsToLevelZero) {
     FakeGame game;
     playLevel(game, 9);
-    game.runtime.scriptDraws(boardDraws("CMYB GRCM YBGR CMYB"), 6);
+    game.random.scriptDraws(boardDraws("CMYB GRCM YBGR CMYB"), 6);
     game.form.nextlevel();
-    EXPECT_EQ(game.runtime.prompts, std::vector<std::string>{"Wow! You beat level 9!"});
+    EXPECT_EQ(game.toolkit.prompts, std::vector<std::string>{"Wow! You beat level 9!"});
     EXPECT_EQ(game.form.lvl, 0);
     EXPECT_EQ(game.controls.level.caption(), "Level: 0");
     EXPECT_EQ(game.controls.cards.caption(), "Cards: 100");
@@ -54,9 +53,8 @@ TEST(NextLevel, WinningLevelZeroShowsBothMessagesInOrderThenEndsWithNoRebuild) {
     EXPECT_THROW(game.form.nextlevel(), ProgramEnd);
     const std::vector<std::string> expected = {"Wow! You beat level 0!",
                                                "Cool, you beat Level 0! You win!"};
-    EXPECT_EQ(game.runtime.prompts, expected);
-    EXPECT_TRUE(game.runtime.ended);
-    EXPECT_EQ(game.runtime.rebuilds, 0);
+    EXPECT_EQ(game.toolkit.prompts, expected);
+    EXPECT_EQ(game.rebuilds(), 0);
     EXPECT_EQ(game.board(), board);
 }
 
@@ -65,39 +63,39 @@ TEST(Reset, RestartsTheSameLevelOnEveryLevel) {
         FakeGame game;
         playLevel(game, level);
         const std::string label = game.controls.level.caption();
-        game.runtime.scriptDraws(std::vector<int>(16, 1), game.form.lvlcolors.at(level));
+        game.random.scriptDraws(std::vector<int>(16, 1), game.form.lvlcolors.at(level));
         game.form.mnuReset_Click();
         EXPECT_EQ(game.form.lvl, level);
         EXPECT_EQ(game.controls.level.caption(), label);
         EXPECT_EQ(game.form.cardsleft, game.form.lvlcards.at(level));
         EXPECT_EQ(game.board(), "GGGG GGGG GGGG GGGG") << "a fresh deal";
-        EXPECT_EQ(game.runtime.rebuilds, 1);
-        EXPECT_TRUE(game.runtime.prompts.empty());
+        EXPECT_EQ(game.rebuilds(), 1);
+        EXPECT_TRUE(game.toolkit.prompts.empty());
     }
 }
 
 TEST(Reset, ClearsTheSelectionAndTheCountAndReseeds) {
     FakeGame game;
     game.load("RRBR GBRG BRGB RGBR");
-    game.runtime.scriptDraws({0}, 3);
+    game.random.scriptDraws({0}, 3);
     game.click(0);
     game.click(1);
     game.click(2);
     ASSERT_TRUE(game.controls.frame.visible());
     ASSERT_EQ(game.form.cardsleft, 14);
-    game.runtime.scriptDraws(std::vector<int>(16, 2), 3);
+    game.random.scriptDraws(std::vector<int>(16, 2), 3);
     game.form.mnuReset_Click();
     EXPECT_FALSE(game.controls.frame.visible());
     EXPECT_EQ(game.controls.frame.tag(), "");
     EXPECT_EQ(game.form.cardsleft, 15);
     EXPECT_EQ(game.controls.cards.caption(), "Cards: 15");
-    EXPECT_EQ(game.runtime.reseeds, 2);
+    EXPECT_EQ(game.random.reseeds, 2);
 }
 
 TEST(Reset, DealsAfreshAtTheSameClockReading) {
     FakeGame game;
-    game.runtime.useGenerator(Generator([] { return std::uint64_t{99}; }));
-    game.controls.showForm();
+    game.random.useGenerator(Generator([] { return std::uint64_t{99}; }));
+    game.host.start();
     std::set<std::string> boards{game.board()};
     for (int i = 0; i < 20; ++i) {
         game.form.mnuReset_Click();

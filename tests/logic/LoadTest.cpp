@@ -6,7 +6,7 @@
 
 #include "Board.h"
 #include "FakeGame.h"
-#include "game/Palette.h"
+#include "window/Palette.h"
 #include "window/loadobj.h"
 
 namespace diruvari::test {
@@ -61,14 +61,14 @@ TEST(FormLoad, FirstLoadIsLevelOneWithItsLabelsAndAThreeColourDeal) {
     EXPECT_EQ(game.controls.colors.caption(), "Colors: 3");
     EXPECT_EQ(game.board(), "RGBR GBRG BRGB RGBB");
     EXPECT_FALSE(game.controls.frame.visible());
-    EXPECT_EQ(game.runtime.reseeds, 1);
-    EXPECT_TRUE(game.runtime.prompts.empty()) << "the load runs no scan";
+    EXPECT_EQ(game.random.reseeds, 1);
+    EXPECT_TRUE(game.toolkit.prompts.empty()) << "the load runs no scan";
 }
 
 TEST(FormLoad, ReseedsThenBuildsThenWritesLabelsCardsColorsLevelBeforeTheDeal) {
     FakeGame game;
-    game.runtime.scriptDraws(std::vector<int>(16, 0), 3);
-    game.controls.showForm();
+    game.random.scriptDraws(std::vector<int>(16, 0), 3);
+    game.host.start();
     const auto& log = game.controls.log.entries;
     const auto at = [&log](const std::string& entry) {
         return std::find(log.begin(), log.end(), entry) - log.begin();
@@ -89,15 +89,15 @@ TEST(FormLoad, ReseedsThenBuildsThenWritesLabelsCardsColorsLevelBeforeTheDeal) {
 TEST(FormLoad, EachLevelDealsFromItsOwnColoursOnly) {
     for (const LevelRow& row : levelTable) {
         FakeGame game;
-        game.runtime.scriptDraws(std::vector<int>(16, 0), 3);
-        game.controls.showForm();
+        game.random.scriptDraws(std::vector<int>(16, 0), 3);
+        game.host.start();
         game.form.lvl = static_cast<std::int16_t>(row.level == 0 ? 9 : row.level - 1);
         // The deal walks through every colour of the level, largest number last.
         for (int k = 0; k < 15; ++k) {
-            game.runtime.script.push_back(drawFor(k % row.colors, row.colors));
+            game.random.script.push_back(drawFor(k % row.colors, row.colors));
         }
-        game.runtime.script.push_back(std::nextafter(1.0F, 0.0F));
-        game.runtime.rebuildWindow();
+        game.random.script.push_back(std::nextafter(1.0F, 0.0F));
+        game.host.runtime().rebuildWindow();
         EXPECT_EQ(game.form.lvl, row.level);
         EXPECT_EQ(game.controls.level.caption(), "Level: " + std::to_string(row.level));
         EXPECT_EQ(game.controls.cards.caption(), "Cards: " + std::to_string(row.cards));
@@ -115,8 +115,8 @@ TEST(FormLoad, AStartAfterLevelNineWrapsToLevelZero) {
     FakeGame game;
     game.form.setlvlvar();
     game.form.lvl = 9;
-    game.runtime.scriptDraws(std::vector<int>(16, 5), 6);
-    game.controls.showForm();
+    game.random.scriptDraws(std::vector<int>(16, 5), 6);
+    game.host.start();
     EXPECT_EQ(game.form.lvl, 0);
     EXPECT_EQ(game.form.cardsleft, 100);
     EXPECT_EQ(game.controls.level.caption(), "Level: 0");

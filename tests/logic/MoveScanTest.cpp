@@ -15,17 +15,17 @@ const std::string noMoves = "Sorry, there are no more moves.";
 // Scans the board on a loaded level-1 game; true when the scan found a move.
 bool scanFindsAMove(FakeGame& game, const std::string& board) {
     game.setBoard(board);
-    game.runtime.prompts.clear();
-    game.runtime.rebuilds = 0;
+    game.toolkit.prompts.clear();
+    game.forgetRebuilds();
     game.form.colorcheck();
-    return game.runtime.prompts.empty();
+    return game.toolkit.prompts.empty();
 }
 
 class MoveScan : public testing::Test {
   protected:
     void SetUp() override {
         game.load("RGBR GBRG BRGB RGBR");
-        game.runtime.useGenerator(Generator([] { return std::uint64_t{5}; }));
+        game.random.useGenerator(Generator([] { return std::uint64_t{5}; }));
     }
     FakeGame game;
 };
@@ -33,7 +33,7 @@ class MoveScan : public testing::Test {
 TEST_F(MoveScan, RowEndsAndStartsOfTheNextRowAreNoPair) {
     // 3 and 4 are yellow, 7 and 8 blue, 11 and 12 green; nothing else matches.
     EXPECT_FALSE(scanFindsAMove(game, "RGBY YRGB BYRG GBYR"));
-    EXPECT_EQ(game.runtime.prompts, std::vector<std::string>{noMoves});
+    EXPECT_EQ(game.toolkit.prompts, std::vector<std::string>{noMoves});
 }
 
 TEST_F(MoveScan, ASinglePairAnywhereIsAMove) {
@@ -50,10 +50,10 @@ TEST_F(MoveScan, ASinglePairAnywhereIsAMove) {
 TEST_F(MoveScan, ADeadBoardIsAnnouncedOnceAndItsLevelRestarts) {
     game.form.lvl = 5;
     game.setBoard("RGBY GBYR BYRG YRGB");
-    game.runtime.prompts.clear();
+    game.toolkit.prompts.clear();
     game.form.colorcheck();
-    EXPECT_EQ(game.runtime.prompts, std::vector<std::string>{noMoves});
-    EXPECT_EQ(game.runtime.rebuilds, 1);
+    EXPECT_EQ(game.toolkit.prompts, std::vector<std::string>{noMoves});
+    EXPECT_EQ(game.rebuilds(), 1);
     EXPECT_EQ(game.form.lvl, 5);
     EXPECT_EQ(game.controls.level.caption(), "Level: 5");
     EXPECT_EQ(game.form.cardsleft, 50);
@@ -62,7 +62,7 @@ TEST_F(MoveScan, ADeadBoardIsAnnouncedOnceAndItsLevelRestarts) {
 TEST_F(MoveScan, ABoardWithMovesIsLeftAlone) {
     const std::string board = "RRRR RRRR RRRR RRRR";
     EXPECT_TRUE(scanFindsAMove(game, board));
-    EXPECT_EQ(game.runtime.rebuilds, 0);
+    EXPECT_EQ(game.rebuilds(), 0);
     EXPECT_EQ(game.board(), board);
 }
 

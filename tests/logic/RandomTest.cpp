@@ -4,8 +4,9 @@
 #include <set>
 #include <vector>
 
-#include "game/Palette.h"
+#include "game/ColorDraw.h"
 #include "runtime/Generator.h"
+#include "window/Palette.h"
 
 namespace diruvari {
 namespace {

@@ -8,8 +8,9 @@
 
 #include "FakeGame.h"
 #include "Seed.h"
-#include "game/Palette.h"
+#include "game/ColorDraw.h"
 #include "runtime/NumberText.h"
+#include "window/Palette.h"
 
 namespace diruvari::test {
 namespace {
@@ -95,13 +96,13 @@ void RandomPlay::newGame() {
     game_ = std::make_unique<FakeGame>();
     game_->controls.log.enabled = false;
     const std::uint64_t clock = generatorSeed_++;
-    game_->runtime.useGenerator(Generator([clock] { return clock; }));
-    game_->runtime.whileBoxOpen = [this](const std::string& prompt) {
+    game_->random.useGenerator(Generator([clock] { return clock; }));
+    game_->toolkit.whileBoxOpen = [this](const std::string& prompt) {
         if (prompt == deadBox) {
             ASSERT_EQ(moves(), 0) << "reported dead: " << game_->board();
         }
     };
-    game_->controls.showForm();
+    game_->host.start();
     level_ = 1;
     cardsleft_ = 15;
     selected_.reset();
@@ -117,7 +118,7 @@ Colours RandomPlay::board() const {
 }
 
 std::optional<std::pair<int, int>> RandomPlay::bestPair() {
-    const auto u = game_->runtime.peekRandom();
+    const auto u = game_->random.peek();
     if (!u) {
         return std::nullopt;
     }
@@ -156,7 +157,7 @@ int RandomPlay::chooseCard() {
 }
 
 void RandomPlay::step() {
-    game_->runtime.prompts.clear();
+    game_->toolkit.prompts.clear();
     if (chance(0.0005)) {
         reset();
     } else {
@@ -173,7 +174,7 @@ void RandomPlay::reset() {
 
 void RandomPlay::click(int k) {
     const bool pairs = selected_ && neighbours(*selected_, k) && colour(*selected_) == colour(k);
-    const int rebuilds = game_->runtime.rebuilds;
+    const int rebuilds = game_->rebuilds();
     if (game_->click(k)) {
         ASSERT_TRUE(pairs && level_ == 0 && cardsleft_ == 1) << "the game ended early";
         ++wins_;
@@ -186,12 +187,12 @@ void RandomPlay::click(int k) {
         level_ = (level_ + 1) % 10;
         ++levelsWon_;
     }
-    const bool dead = !game_->runtime.prompts.empty() && game_->runtime.prompts.back() == deadBox;
+    const bool dead = !game_->toolkit.prompts.empty() && game_->toolkit.prompts.back() == deadBox;
     if (cardsleft_ == 0 || dead) {
         cardsleft_ = quota[level_];
         selected_.reset();
     } else {
-        ASSERT_EQ(game_->runtime.rebuilds, rebuilds) << "a rebuild with nothing to cause it";
+        ASSERT_EQ(game_->rebuilds(), rebuilds) << "a rebuild with nothing to cause it";
         ASSERT_GT(moves(), 0) << "a dead board went unreported: " << game_->board();
     }
     check();

@@ -5,8 +5,8 @@
 
 #include "Board.h"
 #include "FakeGame.h"
-#include "game/Palette.h"
 #include "runtime/NumberText.h"
+#include "window/Palette.h"
 
 namespace diruvari::test {
 namespace {
@@ -45,14 +45,14 @@ TEST(WholeGame, AScriptedPlayerWinsAllTenLevelsInOrder) {
     int restarts = 0;
     const auto scriptLevelStart = [&](int level) {
         if (level % 3 == 0) {
-            game.runtime.scriptDraws(boardDraws(deadDeal), 3);
+            game.random.scriptDraws(boardDraws(deadDeal), 3);
             expectedBoxes.push_back("Sorry, there are no more moves.");
             ++restarts;
         }
-        game.runtime.scriptDraws(boardDraws(liveDeal), 3);
+        game.random.scriptDraws(boardDraws(liveDeal), 3);
     };
     // The first load's dead deal: the first click selects and the scan restarts.
-    game.runtime.scriptDraws(boardDraws(liveDeal), 3);
+    game.random.scriptDraws(boardDraws(liveDeal), 3);
     expectedBoxes.push_back("Sorry, there are no more moves.");
     ASSERT_FALSE(game.click(7));
     ++restarts;
@@ -67,7 +67,7 @@ TEST(WholeGame, AScriptedPlayerWinsAllTenLevelsInOrder) {
             ASSERT_FALSE(game.click(pair->selected));
             const ColorValue kept = game.controls.card[pair->clicked].backColor();
             const auto colour = std::find(palette.begin(), palette.end(), kept) - palette.begin();
-            game.runtime.scriptDraws({static_cast<int>(colour)}, game.form.lvlcolors.at(level));
+            game.random.scriptDraws({static_cast<int>(colour)}, game.form.lvlcolors.at(level));
             const bool wins = game.form.cardsleft == 1;
             if (wins) {
                 expectedBoxes.push_back("Wow! You beat level" + numberText(level) + "!");
@@ -86,9 +86,9 @@ TEST(WholeGame, AScriptedPlayerWinsAllTenLevelsInOrder) {
     expectedBoxes.push_back("Cool, you beat Level 0! You win!");
     EXPECT_EQ(pairs, 455);
     EXPECT_GE(restarts, 4);
-    EXPECT_EQ(game.runtime.prompts, expectedBoxes);
-    EXPECT_TRUE(game.runtime.ended);
-    EXPECT_TRUE(game.runtime.script.empty()) << "every scripted number was used";
+    EXPECT_EQ(game.toolkit.prompts, expectedBoxes);
+    EXPECT_TRUE(game.host.ended());
+    EXPECT_TRUE(game.random.script.empty()) << "every scripted number was used";
 }
 
 }  // namespace

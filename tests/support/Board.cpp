@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/Palette.h"
+#include "window/Palette.h"
 
 namespace diruvari::test {
 

@@ -15,24 +15,17 @@ void FakeCard::setBackColor(ColorValue color) {
     log_->add("color " + std::to_string(index_));
 }
 
-void FakeCard::reset(bool loaded) {
+void FakeCard::setLoaded(bool loaded) {
     loaded_ = loaded;
     color_ = white;
     left_ = 45;
     top_ = 45;
-    visible_ = loaded && index_ == 0;
+    visible_ = false;
 }
 
 void FakeFrame::setVisible(bool visible) {
     visible_ = visible;
     log_->add(visible ? "frame show" : "frame hide");
-}
-
-void FakeFrame::reset() {
-    visible_ = false;
-    left_ = 0;
-    top_ = 0;
-    tag_.clear();
 }
 
 void FakeLabel::setCaption(const std::string& caption) {
@@ -44,37 +37,27 @@ FakeControls::FakeControls() {
     for (int k = 0; k < cardCount; ++k) {
         card.emplace_back(k, log);
     }
-    unloadForm();
-    unloads = 0;
+    card.front().setLoaded(true);
+    card.front().setVisible(true);
 }
 
 void FakeControls::loadCard(int k) {
     EXPECT_GT(k, 0);
     EXPECT_FALSE(card.at(static_cast<std::size_t>(k)).loaded()) << "card " << k << " created twice";
-    card.at(static_cast<std::size_t>(k)).reset(true);
+    card.at(static_cast<std::size_t>(k)).setLoaded(true);
     log.add("load " + std::to_string(k));
+}
+
+void FakeControls::unloadCard(int k) {
+    EXPECT_GT(k, 0);
+    card.at(static_cast<std::size_t>(k)).setLoaded(false);
+    if (onUnload) {
+        onUnload(k);
+    }
 }
 
 CardControl& FakeControls::Card(int k) {
     return card.at(static_cast<std::size_t>(k));
-}
-
-void FakeControls::unloadForm() {
-    ++unloads;
-    for (FakeCard& c : card) {
-        c.reset(&c == &card.front());
-    }
-    frame.reset();
-    level.reset();
-    cards.reset();
-    colors.reset();
-}
-
-void FakeControls::showForm() {
-    log.add("show");
-    if (onLoad) {
-        onLoad();
-    }
 }
 
 }  // namespace diruvari::test

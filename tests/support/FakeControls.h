@@ -34,8 +34,9 @@ class FakeCard final : public CardControl {
     void setTop(Twips top) override { top_ = top; }
     void setVisible(bool visible) override { visible_ = visible; }
 
-    // Back to card 0's design: white, at the first grid place, hidden.
-    void reset(bool loaded);
+    // Created as card 0's design has it, white at the first grid place and
+    // hidden, or destroyed.
+    void setLoaded(bool loaded);
 
     bool loaded() const { return loaded_; }
     bool isVisible() const { return visible_; }
@@ -63,7 +64,6 @@ class FakeFrame final : public FrameControl {
     std::string tag() const override { return tag_; }
     void setTag(const std::string& tag) override { tag_ = tag; }
 
-    void reset();
     Twips left() const { return left_; }
     Twips top() const { return top_; }
 
@@ -77,39 +77,32 @@ class FakeFrame final : public FrameControl {
 
 class FakeLabel final : public LabelControl {
   public:
-    FakeLabel(std::string design, ControlLog& log)
-        : design_(std::move(design)), caption_(design_), log_(&log) {}
+    FakeLabel(std::string design, ControlLog& log) : caption_(std::move(design)), log_(&log) {}
 
     void setCaption(const std::string& caption) override;
-    void reset() { caption_ = design_; }
     const std::string& caption() const { return caption_; }
 
   private:
-    std::string design_;
     std::string caption_;
     ControlLog* log_;
 };
 
 // The main window's controls as plain members. Reading or writing a card that
 // has not been created fails the test, as does creating one twice.
-class FakeControls final : public Controls, public FormWindow {
+class FakeControls final : public Controls {
   public:
     FakeControls();
 
     void loadCard(int k) override;
+    void unloadCard(int k) override;
     CardControl& Card(int k) override;
     FrameControl& Frame() override { return frame; }
     LabelControl& Level() override { return level; }
     LabelControl& Cards() override { return cards; }
     LabelControl& Colors() override { return colors; }
 
-    void unloadForm() override;
-    void showForm() override;
-
-    bool closed() const override { return false; }
-
-    // The load event, run by showForm.
-    std::function<void()> onLoad;
+    // Called for each card unloaded.
+    std::function<void(int)> onUnload;
 
     ControlLog log;
     std::vector<FakeCard> card;
@@ -117,7 +110,6 @@ class FakeControls final : public Controls, public FormWindow {
     FakeLabel level{"Level: 1", log};
     FakeLabel cards{"Cards: 250", log};
     FakeLabel colors{"Colors: 4", log};
-    int unloads = 0;
 };
 
 }  // namespace diruvari::test

@@ -6,17 +6,13 @@
 
 namespace diruvari::test {
 
-FakeGame::FakeGame() {
-    controls.onLoad = [this] { form.Form_Load(); };
-}
-
 void FakeGame::load(const std::string& board) {
     const auto draws = boardDraws(board);
     for (const int r : draws) {
         EXPECT_LT(r, 3) << "level 1 deals red, green and blue only: " << board;
     }
-    runtime.scriptDraws(draws, 3);
-    controls.showForm();
+    random.scriptDraws(draws, 3);
+    host.start();
 }
 
 void FakeGame::setBoard(const std::string& board) {
@@ -35,12 +31,8 @@ std::string FakeGame::board() const {
 }
 
 bool FakeGame::click(int index) {
-    try {
-        form.Card_Click(static_cast<std::int16_t>(index));
-    } catch (const ProgramEnd&) {
-        return true;
-    }
-    return false;
+    host.cardClicked(index);
+    return host.ended();
 }
 
 }  // namespace diruvari::test

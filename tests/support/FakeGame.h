@@ -1,29 +1,44 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "FakeControls.h"
-#include "FakeRuntime.h"
-#include "game/Form1.h"
+#include "FakeToolkit.h"
+#include "ScriptedRandom.h"
+#include "runtime/host/Host.h"
 
 namespace diruvari::test {
 
-// The form on fake controls and a fake runtime, wired as the window wires
-// them: showing the window runs Form_Load.
+// The real host and window runtime on the fake window layer, with scripted
+// random numbers: everything but the toolkit is the program's own.
 struct FakeGame {
-    FakeGame();
+    FakeGame() : FakeGame(std::make_unique<ScriptedRandom>()) {}
 
     // The first load, dealing this board (level 1, three colours).
     void load(const std::string& board);
     // Puts the board on the cards as they stand, without a deal.
     void setBoard(const std::string& board);
     std::string board() const;
-    // The clicks that end in the game's end return true.
+    // A click through the host; true once the game has ended.
     bool click(int index);
+    // "Reset" through the host.
+    void reset() { host.resetChosen(); }
+    // Rebuilds since the first load.
+    int rebuilds() const { return toolkit.shows - 1; }
+    // Counts rebuilds from here on.
+    void forgetRebuilds() { toolkit.shows = 1; }
+    const std::vector<std::string>& prompts() const { return toolkit.prompts; }
 
-    FakeControls controls;
-    FakeRuntime runtime{controls};
-    Form1 form{controls, runtime};
+    FakeToolkit toolkit;
+    FakeControls& controls = toolkit.fakeControls;
+    ScriptedRandom& random;
+    Host host;
+    Form1& form = host.form();
+
+  private:
+    explicit FakeGame(std::unique_ptr<ScriptedRandom> scripted)
+        : random(*scripted), host(toolkit, std::move(scripted)) {}
 };
 
 }  // namespace diruvari::test

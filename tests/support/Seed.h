@@ -5,8 +5,8 @@
 
 namespace diruvari::test {
 
-// A seed for a randomised test: DIRUVARI_SEED when set, so that a failing
-// run can be repeated, otherwise a fresh one. Tests print it on failure.
+// A seed for a randomised test, printed: a fixed one, so that every run
+// repeats the same events, or DIRUVARI_SEED when set.
 std::uint32_t testSeed();
 std::string seedNote(std::uint32_t seed);
 

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "GameWindowTest.h"
-#include "game/Palette.h"
+#include "window/Palette.h"
 #include "window/qt/CardButton.h"
 
 namespace diruvari::test {

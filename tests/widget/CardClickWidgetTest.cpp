@@ -4,7 +4,7 @@
 
 #include "GameWindowTest.h"
 #include "WidgetSupport.h"
-#include "game/Palette.h"
+#include "window/Palette.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"
 

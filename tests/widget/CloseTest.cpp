@@ -27,7 +27,7 @@ class Close : public GameWindowTest {
 
     void expectClosed(int status) {
         EXPECT_EQ(status, 0);
-        EXPECT_TRUE(window().closed());
+        EXPECT_TRUE(game.host().closed());
         EXPECT_FALSE(window().isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -52,7 +52,7 @@ TEST_F(Close, WhileAMessageBoxIsOpenEndsWithNoGameCodeAfterIt) {
     }));
     EXPECT_EQ(boxes.texts, std::vector<std::string>{"Wow! You beat level 3!"});
     EXPECT_EQ(label(1), "Cards: 0") << "no rebuild after the close";
-    EXPECT_TRUE(window().ended());
+    EXPECT_TRUE(game.host().ended());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -3,7 +3,7 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "game/Palette.h"
+#include "window/Palette.h"
 #include "window/qt/CaptionLabel.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"

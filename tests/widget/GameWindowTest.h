@@ -27,7 +27,7 @@ class GameWindowTest : public testing::Test {
     int visibleCards();
     std::vector<ColorValue> colours();
 
-    QtGame game{Generator([] { return std::uint64_t{2024}; })};
+    QtGame game{std::make_unique<Generator>([] { return std::uint64_t{2024}; })};
     // Every box that opens is answered, so no test can hang in one.
     BoxDismisser boxes;
 };

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "GameWindowTest.h"
-#include "game/Palette.h"
+#include "window/Palette.h"
 #include "window/qt/CaptionLabel.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"

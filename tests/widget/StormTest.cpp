@@ -89,7 +89,7 @@ TEST_F(Storm, RandomClicksResetsAndKeysNeverBreakTheWindow) {
         blocked += 4;
     };
     constexpr int events = 10000;
-    for (int i = 0; i < events && !window().ended(); ++i) {
+    for (int i = 0; i < events && !game.host().ended(); ++i) {
         const auto roll = random() % 100;
         if (roll < 3) {
             clickReset();

@@ -7,7 +7,7 @@
 #include <QScreen>
 
 #include "WidgetSupport.h"
-#include "game/Palette.h"
+#include "window/Palette.h"
 #include "window/qt/CaptionLabel.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"
@@ -16,8 +16,8 @@
 namespace diruvari::test {
 namespace {
 
-Generator fixedClock() {
-    return Generator([] { return std::uint64_t{12345}; });
+std::unique_ptr<Generator> fixedClock() {
+    return std::make_unique<Generator>([] { return std::uint64_t{12345}; });
 }
 
 TEST(Window, DesignCaptionMenuAndClientArea) {

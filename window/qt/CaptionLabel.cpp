@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 
 #include "window/Design.h"
+#include "window/qt/QtColor.h"
 #include "window/qt/TwipScale.h"
 
 namespace diruvari {
@@ -11,7 +12,8 @@ namespace {
 
 QString bundledFamily() {
     static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(":/fonts/Blankenburg_UNZ1A.ttf");
+        const int id = QFontDatabase::addApplicationFont(
+            QStringLiteral(":/fonts/%1.ttf").arg(QString::fromUtf8(bundledLabelFamily)));
         return QFontDatabase::applicationFontFamilies(id).value(0);
     }();
     return family;
@@ -20,7 +22,7 @@ QString bundledFamily() {
 }  // namespace
 
 QFont labelFont() {
-    const QString preferred = QStringLiteral("Rothenburg Decorative");
+    const QString preferred = QString::fromUtf8(labelFamily);
     QStringList families;
     if (QFontDatabase::hasFamily(preferred)) {
         families << preferred;
@@ -29,16 +31,18 @@ QFont labelFont() {
     QFont font;
     font.setFamilies(families);
     font.setPixelSize(toPixels(labelFontHeight));
-    font.setWeight(QFont::Normal);
+    font.setWeight(static_cast<QFont::Weight>(labelFontWeight));
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
     return font;
 }
 
-CaptionLabel::CaptionLabel(const QString& designCaption, QRect geometry, QWidget* parent)
-    : QLabel(designCaption, parent), designCaption_(designCaption) {
+CaptionLabel::CaptionLabel(QRect geometry, QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, toQColor(labelTextColor));
+    setPalette(colours);
     setFont(labelFont());
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setGeometry(geometry);
@@ -46,10 +50,6 @@ CaptionLabel::CaptionLabel(const QString& designCaption, QRect geometry, QWidget
 
 void CaptionLabel::setCaption(const std::string& caption) {
     setText(QString::fromStdString(caption));
-}
-
-void CaptionLabel::resetCaption() {
-    setText(designCaption_);
 }
 
 }  // namespace diruvari

@@ -4,18 +4,14 @@
 #include <QPainter>
 
 #include "window/CardName.h"
+#include "window/Design.h"
 #include "window/Grid.h"
+#include "window/qt/QtColor.h"
 #include "window/qt/TwipScale.h"
 
 namespace diruvari {
 
 namespace {
-
-constexpr ColorValue designColor = rgbValue(255, 255, 255);
-
-QColor toQColor(ColorValue c) {
-    return {redOf(c), greenOf(c), blueOf(c)};
-}
 
 // The card an arrow key leads to, or -1.
 int neighbourFor(int k, int key) {
@@ -48,7 +44,7 @@ void paintEdge(QPainter& painter, const QRectF& r, const QColor& topLeft,
 CardButton::CardButton(int index, QWidget* parent)
     : QAbstractButton(parent),
       index_(index),
-      color_(designColor),
+      color_(cardDesignColor),
       left_(cardMargin),
       top_(cardMargin) {
     setFocusPolicy(Qt::StrongFocus);
@@ -80,8 +76,11 @@ void CardButton::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // A held key clicks once: its repeats do not.
             event->accept();
-            click();
+            if (!event->isAutoRepeat()) {
+                click();
+            }
             return;
         default:
             QAbstractButton::keyPressEvent(event);
@@ -126,12 +125,16 @@ void CardButton::paintEvent(QPaintEvent* /*event*/) {
 void CardButton::paintBevel(QPainter& painter) const {
     const QRectF outer(rect());
     const QRectF inner = outer.adjusted(1, 1, -1, -1);
+    const QColor outerLight = toQColor(bevelOuterLight);
+    const QColor outerShadow = toQColor(bevelOuterShadow);
+    const QColor innerLight = toQColor(bevelInnerLight);
+    const QColor innerShadow = toQColor(bevelInnerShadow);
     if (isDown()) {
-        paintEdge(painter, outer, Qt::black, Qt::white);
-        paintEdge(painter, inner, QColor(128, 128, 128), QColor(223, 223, 223));
+        paintEdge(painter, outer, outerShadow, outerLight);
+        paintEdge(painter, inner, innerShadow, innerLight);
     } else {
-        paintEdge(painter, outer, Qt::white, Qt::black);
-        paintEdge(painter, inner, QColor(223, 223, 223), QColor(128, 128, 128));
+        paintEdge(painter, outer, outerLight, outerShadow);
+        paintEdge(painter, inner, innerLight, innerShadow);
     }
 }
 
@@ -140,7 +143,9 @@ void CardButton::paintFocus(QPainter& painter) const {
     pen.setCosmetic(false);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect()).adjusted(3.5, 3.5, -4.5, -4.5));
+    // Centred on the pixels focusInset - 1/2 in from each edge.
+    const qreal in = focusInset - 0.5;
+    painter.drawRect(QRectF(rect()).adjusted(in, in, -in - 1, -in - 1));
 }
 
 }  // namespace diruvari

@@ -5,6 +5,7 @@
 
 #include "window/Design.h"
 #include "window/Grid.h"
+#include "window/qt/QtColor.h"
 #include "window/qt/TwipScale.h"
 
 namespace diruvari {
@@ -12,19 +13,8 @@ namespace diruvari {
 namespace {
 
 constexpr Twips frameSize = gridPitch;
-// The outline is five pixels wide, centred on the frame's square: two pixels
-// outside it, the square's own edge, and two inside.
-constexpr qreal outlineOutside = 2;
-constexpr qreal outlineWidth = 5;
 
 }  // namespace
-
-void SelectionFrame::reset() {
-    setVisible(false);
-    left_ = 0;
-    top_ = 0;
-    tag_.clear();
-}
 
 void SelectionFrame::setVisible(bool visible) {
     if (visible != visible_) {
@@ -60,22 +50,21 @@ QRect SelectionFrame::square() const {
 }
 
 void SelectionFrame::repaint() const {
-    surface_.update(square().adjusted(-3, -3, 3, 3));
+    const int reach = ringOutside + 1;
+    surface_.update(square().adjusted(-reach, -reach, reach, reach));
 }
 
 void SelectionFrame::paint(QPainter& painter) const {
     if (!visible_) {
         return;
     }
-    const QRectF outer = QRectF(square()).adjusted(-outlineOutside, -outlineOutside,
-                                                   outlineOutside + 1, outlineOutside + 1);
+    const QRectF outer =
+        QRectF(square()).adjusted(-ringOutside, -ringOutside, ringOutside + 1, ringOutside + 1);
     QPainterPath ring;
     ring.addRect(outer);
-    ring.addRect(outer.adjusted(outlineWidth, outlineWidth, -outlineWidth, -outlineWidth));
-    painter.fillPath(ring, Qt::black);
+    ring.addRect(outer.adjusted(ringWidth, ringWidth, -ringWidth, -ringWidth));
+    painter.fillPath(ring, toQColor(frameColor));
 }
-
-const QColor FormSurface::backgroundColor(255, 192, 128);
 
 FormSurface::FormSurface(QWidget* parent) : QWidget(parent) {
     setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
@@ -83,7 +72,7 @@ FormSurface::FormSurface(QWidget* parent) : QWidget(parent) {
 
 void FormSurface::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.fillRect(rect(), backgroundColor);
+    painter.fillRect(rect(), toQColor(backgroundColor));
     frame_.paint(painter);
 }
 

@@ -16,9 +16,6 @@ class SelectionFrame final : public FrameControl {
     // Called whenever the frame's visibility or tag changes.
     std::function<void()> changed;
 
-    // Hidden at (0, 0) with an empty tag, as designed.
-    void reset();
-
     bool visible() const override { return visible_; }
     void setVisible(bool visible) override;
     void setLeft(Twips left) override;
@@ -46,8 +43,6 @@ class FormSurface final : public QWidget {
     Q_OBJECT
 
   public:
-    static const QColor backgroundColor;
-
     explicit FormSurface(QWidget* parent);
 
     SelectionFrame& frame() { return frame_; }

@@ -2,14 +2,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 
-#include "game/Form1.h"
 #include "runtime/NumberText.h"
+#include "runtime/host/WindowEvents.h"
 #include "window/Design.h"
-#include "window/Grid.h"
+#include "window/DesignState.h"
 #include "window/qt/CaptionLabel.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"
@@ -19,26 +21,45 @@ namespace diruvari {
 
 namespace {
 
-constexpr ColorValue designCardColor = rgbValue(255, 255, 255);
+// While a box stands, a key held down since before it opened must not
+// answer it: its repeats are swallowed, and only a fresh press counts.
+class HeldKeyFilter final : public QObject {
+  public:
+    HeldKeyFilter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~HeldKeyFilter() override { QCoreApplication::instance()->removeEventFilter(this); }
+    HeldKeyFilter(const HeldKeyFilter&) = delete;
+    HeldKeyFilter& operator=(const HeldKeyFilter&) = delete;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool repeat =
+            (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+            static_cast<QKeyEvent*>(event)->isAutoRepeat();
+        return repeat || QObject::eventFilter(watched, event);
+    }
+};
 
 }  // namespace
 
-MainWindow::MainWindow(Form1& form) : form_(form) {
+MainWindow::MainWindow() {
     buildDesign();
-    unloadForm();
+    returnToDesign(*this);
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildDesign() {
-    setWindowTitle(QStringLiteral("Diruvari!"));
+    setWindowTitle(QString::fromUtf8(windowCaption));
     auto* bar = new QMenuBar(this);
     // A global menu bar would drop an action that stands on the bar itself.
     bar->setNativeMenuBar(false);
     setMenuBar(bar);
-    mnuReset_ = bar->addAction(QStringLiteral("Reset"));
-    connect(mnuReset_, &QAction::triggered, this,
-            [this] { deliver([](Form1& form) { form.mnuReset_Click(); }); });
+    mnuReset_ = bar->addAction(QString::fromUtf8(resetCaption));
+    connect(mnuReset_, &QAction::triggered, this, [this] {
+        if (events_ != nullptr) {
+            events_->resetChosen();
+        }
+    });
 
     surface_ = new FormSurface(this);
     setCentralWidget(surface_);
@@ -48,12 +69,13 @@ void MainWindow::buildDesign() {
         connect(cards_.at(k), &CardButton::focusMoveRequested, this,
                 [this](int target) { cards_.at(target)->setFocus(Qt::TabFocusReason); });
         connect(cards_.at(k), &CardButton::clicked, this, [this, k] {
-            deliver([k](Form1& form) { form.Card_Click(static_cast<std::int16_t>(k)); });
+            if (events_ != nullptr) {
+                events_->cardClicked(k);
+            }
         });
     }
     const auto label = [this](const LabelDesign& d) {
-        return new CaptionLabel(QString::fromLatin1(d.caption),
-                                twipRect(d.left, d.top, d.width, d.height), surface_);
+        return new CaptionLabel(twipRect(d.left, d.top, d.width, d.height), surface_);
     };
     level_ = label(labelDesigns[0]);
     cardsLabel_ = label(labelDesigns[1]);
@@ -70,24 +92,80 @@ void MainWindow::markSelection() {
     }
 }
 
-void MainWindow::centreOnScreen() {
+void MainWindow::showWindow() {
+    if (isVisible()) {
+        return;
+    }
     adjustSize();
+    centreOnScreen();
+    show();
+}
+
+void MainWindow::centreOnScreen() {
     const QRect available = screen()->availableGeometry();
     const QSize size = frameGeometry().size();
     move(available.x() + (available.width() - size.width()) / 2,
          available.y() + (available.height() - size.height()) / 2);
 }
 
-void MainWindow::loadCard(int k) {
-    resetCard(k);
+bool MainWindow::event(QEvent* event) {
+    // The window manager adds its frame only after the window is shown;
+    // once it has, the window is centred again with the frame counted.
+    if (event->type() == QEvent::Move && !centred_ && frameGeometry().size() != size()) {
+        centred_ = true;
+        centreOnScreen();
+    }
+    return QMainWindow::event(event);
 }
 
-void MainWindow::resetCard(int k) {
-    CardButton& card = *cards_.at(k);
-    card.setVisible(k == 0);
-    card.setBackColor(designCardColor);
-    card.setLeft(cardMargin);
-    card.setTop(cardMargin);
+void MainWindow::showBox(const std::string& prompt) {
+    QMessageBox box(this);
+    box.setWindowTitle(QString::fromUtf8(applicationName));
+    box.setIcon(QMessageBox::NoIcon);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(prompt));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    const HeldKeyFilter heldKeys;
+    box_ = &box;
+    box.exec();
+    box_ = nullptr;
+}
+
+bool MainWindow::boxOpen() const {
+    return box_ != nullptr || QApplication::activeModalWidget() != nullptr;
+}
+
+void MainWindow::closeAndQuit() {
+    // The application ends when its last window has closed: never an
+    // exit() from here, which outside the main loop would make every later
+    // nested loop return at once.
+    if (box_ != nullptr) {
+        box_->done(QMessageBox::Ok);
+    }
+    close();
+}
+
+void MainWindow::focusCard(int k) {
+    // A message box that just closed may have left the game with no active
+    // window; take it back so that the keyboard goes on where it was.
+    if (QApplication::activeWindow() == nullptr && isVisible()) {
+        activateWindow();
+    }
+    cards_.at(k)->setFocus(Qt::OtherFocusReason);
+}
+
+int MainWindow::focusedCard() const {
+    const auto* card = qobject_cast<const CardButton*>(focusWidget());
+    return card != nullptr ? card->index() : -1;
+}
+
+void MainWindow::loadCard(int k) {
+    resetCardToDesign(*cards_.at(k), false);
+}
+
+void MainWindow::unloadCard(int k) {
+    cards_.at(k)->setVisible(false);
 }
 
 CardControl& MainWindow::Card(int k) {
@@ -110,57 +188,10 @@ CardButton* MainWindow::cardButton(int k) const {
     return cards_.at(k);
 }
 
-void MainWindow::unloadForm() {
-    if (const auto* focused = qobject_cast<const CardButton*>(focusWidget())) {
-        focusedCard_ = focused->index();
-    }
-    for (int k = 0; k < cardCount; ++k) {
-        resetCard(k);
-    }
-    surface_->frame().reset();
-    level_->resetCaption();
-    cardsLabel_->resetCaption();
-    colors_->resetCaption();
-}
-
-void MainWindow::showForm() {
-    form_.Form_Load();
-    show();
-    restoreFocus();
-}
-
-void MainWindow::restoreFocus() {
-    if (focusedCard_ < 0) {
-        return;
-    }
-    // A message box that just closed may have left the game with no active
-    // window; take it back so that the keyboard goes on where it was.
-    if (QApplication::activeWindow() == nullptr) {
-        activateWindow();
-    }
-    cards_.at(focusedCard_)->setFocus(Qt::OtherFocusReason);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Closing ends the program whatever is going on: a box open inside a game
-    // event returns at once, and the runtime then ends the game.
-    closed_ = true;
     event->accept();
-    QCoreApplication::exit(0);
-}
-
-void MainWindow::deliver(const std::function<void(Form1&)>& event) {
-    // A modal box blocks the board; an event that slips past it (a
-    // programmatic press, say) must not reach the rules either.
-    if (ended_ || closed_ || QApplication::activeModalWidget() != nullptr) {
-        return;
-    }
-    try {
-        event(form_);
-    } catch (const ProgramEnd&) {
-        ended_ = true;
-        close();
-        QCoreApplication::exit(0);
+    if (events_ != nullptr) {
+        events_->windowClosed();
     }
 }
 

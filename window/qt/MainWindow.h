@@ -1,47 +1,48 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
-#include <functional>
 
+#include "runtime/host/Toolkit.h"
 #include "window/Controls.h"
 
 class QAction;
+class QMessageBox;
 
 namespace diruvari {
 
 class CardButton;
 class CaptionLabel;
-class Form1;
 class FormSurface;
 
-// The main window: its design, the controls the rules work through, and the
-// translation of clicks into the form's events. The cards are made once and
-// kept; unloading hides cards 1-15 and returns everything to the design, so a
+// The main window on Qt: its design, the controls the rules work through,
+// its message boxes, and the translation of Qt's events into the host's.
+// The cards are made once and kept; unloading hides cards 1-15, so a
 // rebuild never deletes the card whose click is being handled.
-class MainWindow final : public QMainWindow, public Controls, public FormWindow {
+class MainWindow final : public QMainWindow, public Controls, public Toolkit {
     Q_OBJECT
 
   public:
-    // The form whose events this window raises; borrowed. Only its
-    // reference is kept here: the form may still be under construction.
-    explicit MainWindow(Form1& form);
+    MainWindow();
     ~MainWindow() override;
 
-    void centreOnScreen();
-    // True once the game has ended; the window then passes on no events.
-    bool ended() const { return ended_; }
+    void attach(WindowEvents* events) override { events_ = events; }
+    Controls& controls() override { return *this; }
+    void showWindow() override;
+    void showBox(const std::string& prompt) override;
+    bool boxOpen() const override;
+    void closeAndQuit() override;
+    void focusCard(int k) override;
+    int focusedCard() const override;
 
     void loadCard(int k) override;
+    void unloadCard(int k) override;
     CardControl& Card(int k) override;
     FrameControl& Frame() override;
     LabelControl& Level() override;
     LabelControl& Cards() override;
     LabelControl& Colors() override;
-
-    void unloadForm() override;
-    void showForm() override;
-    bool closed() const override { return closed_; }
 
     CardButton* cardButton(int k) const;
     FormSurface* surface() const { return surface_; }
@@ -49,25 +50,23 @@ class MainWindow final : public QMainWindow, public Controls, public FormWindow 
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void buildDesign();
-    void deliver(const std::function<void(Form1&)>& event);
-    void restoreFocus();
-    void resetCard(int k);
+    void centreOnScreen();
     // Tells screen readers which card the frame marks.
     void markSelection();
 
-    Form1& form_;
+    WindowEvents* events_ = nullptr;
     FormSurface* surface_ = nullptr;
     std::array<CardButton*, cardCount> cards_{};
     CaptionLabel* level_ = nullptr;
     CaptionLabel* cardsLabel_ = nullptr;
     CaptionLabel* colors_ = nullptr;
     QAction* mnuReset_ = nullptr;
-    int focusedCard_ = -1;
-    bool ended_ = false;
-    bool closed_ = false;
+    QPointer<QMessageBox> box_;
+    bool centred_ = false;
 };
 
 }  // namespace diruvari

@@ -1,31 +1,31 @@
 #pragma once
 
-#include "game/Form1.h"
-#include "runtime/qt/QtRuntime.h"
+#include <memory>
+
+#include "runtime/host/Host.h"
 #include "window/qt/MainWindow.h"
 
 namespace diruvari {
 
-// The game on Qt: the window, the runtime on it and the form that plays on
-// both, wired together.
+// The game on Qt: the window, and the host that plays on it. The window is
+// made first, whole, and only then handed to the host.
 class QtGame {
   public:
-    explicit QtGame(Generator generator = Generator());
+    explicit QtGame(std::unique_ptr<RandomSource> random = std::make_unique<Generator>())
+        : host_(window_, std::move(random)) {}
     QtGame(const QtGame&) = delete;
     QtGame& operator=(const QtGame&) = delete;
 
     // Loads the form and shows the window centred on the screen.
-    void start();
+    void start() { host_.start(); }
 
     MainWindow& window() { return window_; }
-    Form1& form() { return form_; }
+    Host& host() { return host_; }
+    Form1& form() { return host_.form(); }
 
   private:
-    // The form comes first so that the window can be handed it; it only
-    // keeps references to the window and runtime until they are used.
-    Form1 form_;
     MainWindow window_;
-    QtRuntime runtime_;
+    Host host_;
 };
 
 }  // namespace diruvari

@@ -8,17 +8,20 @@ namespace diruvari {
 
 namespace {
 
-constexpr ColorValue designColor = rgbValue(255, 255, 255);
+// A colour value packs its channels as a COLORREF does.
+COLORREF colorRef(ColorValue color) {
+    return static_cast<COLORREF>(color);
+}
 
-void fill(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
+void fill(HDC dc, int left, int top, int right, int bottom, ColorValue color) {
     const RECT r{left, top, right, bottom};
-    HBRUSH brush = CreateSolidBrush(color);
+    HBRUSH brush = CreateSolidBrush(colorRef(color));
     FillRect(dc, &r, brush);
     DeleteObject(brush);
 }
 
 // Lines of width `w` along the top and left of `r`, and along its bottom and right.
-void edge(HDC dc, const RECT& r, int w, COLORREF topLeft, COLORREF bottomRight) {
+void edge(HDC dc, const RECT& r, int w, ColorValue topLeft, ColorValue bottomRight) {
     fill(dc, r.left, r.top, r.right, r.top + w, topLeft);
     fill(dc, r.left, r.top, r.left + w, r.bottom, topLeft);
     fill(dc, r.left, r.bottom - w, r.right, r.bottom, bottomRight);
@@ -64,14 +67,6 @@ void Win32Card::setVisible(bool visible) {
     ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-void Win32Card::reset() {
-    setVisible(index_ == 0);
-    setBackColor(designColor);
-    left_ = cardMargin;
-    top_ = cardMargin;
-    place();
-}
-
 void Win32Card::place() const {
     const int size = window_.px(cardSize);
     SetWindowPos(hwnd_, nullptr, window_.px(left_), window_.px(top_), size, size,
@@ -80,20 +75,18 @@ void Win32Card::place() const {
 
 void Win32Card::draw(const DRAWITEMSTRUCT& item) const {
     const RECT& r = item.rcItem;
-    fill(item.hDC, r.left, r.top, r.right, r.bottom, static_cast<COLORREF>(color_));
+    fill(item.hDC, r.left, r.top, r.right, r.bottom, color_);
     const int w = window_.scaled(1);
     const RECT inner{r.left + w, r.top + w, r.right - w, r.bottom - w};
-    const COLORREF white = RGB(255, 255, 255), black = RGB(0, 0, 0);
-    const COLORREF light = RGB(223, 223, 223), shadow = RGB(128, 128, 128);
     if ((item.itemState & ODS_SELECTED) != 0) {
-        edge(item.hDC, r, w, black, white);
-        edge(item.hDC, inner, w, shadow, light);
+        edge(item.hDC, r, w, bevelOuterShadow, bevelOuterLight);
+        edge(item.hDC, inner, w, bevelInnerShadow, bevelInnerLight);
     } else {
-        edge(item.hDC, r, w, white, black);
-        edge(item.hDC, inner, w, light, shadow);
+        edge(item.hDC, r, w, bevelOuterLight, bevelOuterShadow);
+        edge(item.hDC, inner, w, bevelInnerLight, bevelInnerShadow);
     }
     if ((item.itemState & ODS_FOCUS) != 0) {
-        const int inset = window_.scaled(4);
+        const int inset = window_.scaled(focusInset);
         const RECT focus{r.left + inset, r.top + inset, r.right - inset, r.bottom - inset};
         DrawFocusRect(item.hDC, &focus);
     }
@@ -118,21 +111,13 @@ void Win32Frame::setTop(Twips top) {
     invalidate();
 }
 
-void Win32Frame::reset() {
-    setVisible(false);
-    left_ = 0;
-    top_ = 0;
-    tag_.clear();
-}
-
-// The five-pixel outline, centred on the frame's square: two pixels outside
-// it, its own edge and two inside.
+// The outline, centred on the frame's square.
 RECT Win32Frame::ring() const {
     const int left = window_.px(left_);
     const int top = window_.px(top_);
     const int size = window_.px(gridPitch);
-    const int outside = window_.scaled(2);
-    const int after = window_.scaled(3);
+    const int outside = window_.scaled(ringOutside);
+    const int after = window_.scaled(ringOutside + 1);
     return {left - outside, top - outside, left + size + after, top + size + after};
 }
 
@@ -146,18 +131,14 @@ void Win32Frame::paint(HDC dc) const {
         return;
     }
     const RECT r = ring();
-    const int w = window_.scaled(5);
-    edge(dc, r, w, RGB(0, 0, 0), RGB(0, 0, 0));
+    const int w = window_.scaled(ringWidth);
+    edge(dc, r, w, frameColor, frameColor);
 }
 
 void Win32Label::create(HWND parent) {
     hwnd_ = CreateWindowExW(0, L"STATIC", widen(design_.caption).c_str(),
                             WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, parent,
                             nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
-void Win32Label::reset() {
-    SetWindowTextW(hwnd_, widen(design_.caption).c_str());
 }
 
 void Win32Label::setCaption(const std::string& caption) {

@@ -6,6 +6,7 @@
 
 #include "window/Controls.h"
 #include "window/Design.h"
+#include "window/Grid.h"
 
 namespace diruvari {
 
@@ -30,9 +31,6 @@ class Win32Card final : public CardControl {
     void setTop(Twips top) override;
     void setVisible(bool visible) override;
 
-    // Back to the first card's design: white, at the first place, hidden
-    // unless it is the first card.
-    void reset();
     // Places the button for the window's current DPI.
     void place() const;
     void draw(const DRAWITEMSTRUCT& item) const;
@@ -41,9 +39,9 @@ class Win32Card final : public CardControl {
     int index_;
     const Win32MainWindow& window_;
     HWND hwnd_ = nullptr;
-    ColorValue color_ = 0xFFFFFF;
-    Twips left_ = 45;
-    Twips top_ = 45;
+    ColorValue color_ = cardDesignColor;
+    Twips left_ = cardMargin;
+    Twips top_ = cardMargin;
 };
 
 // The selection frame, drawn by the main window beneath its cards.
@@ -58,7 +56,6 @@ class Win32Frame final : public FrameControl {
     std::string tag() const override { return tag_; }
     void setTag(const std::string& tag) override { tag_ = tag; }
 
-    void reset();
     void paint(HDC dc) const;
 
   private:
@@ -79,7 +76,6 @@ class Win32Label final : public LabelControl {
 
     void create(HWND parent);
     void setCaption(const std::string& caption) override;
-    void reset();
     void place(const Win32MainWindow& window, HFONT font) const;
 
   private:

@@ -1,8 +1,8 @@
 #include "window/win32/Win32MainWindow.h"
 
-#include "game/Form1.h"
-#include "runtime/Runtime.h"
+#include "runtime/host/WindowEvents.h"
 #include "window/Design.h"
+#include "window/DesignState.h"
 #include "window/Grid.h"
 
 namespace diruvari {
@@ -31,11 +31,25 @@ bool fontInstalled(const wchar_t* family) {
     return found;
 }
 
+// True for a key message that the key's auto-repeat sent: its previous
+// state was down.
+bool repeated(const MSG& msg) {
+    return (msg.message == WM_KEYDOWN || msg.message == WM_CHAR) && (msg.lParam & (1L << 30)) != 0;
+}
+
+// While a box stands, a key held down since before it opened must not
+// answer it: its repeats are dropped before the box's own loop sees them.
+LRESULT CALLBACK heldKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_DIALOGBOX && repeated(*reinterpret_cast<const MSG*>(lParam))) {
+        return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
-Win32MainWindow::Win32MainWindow(Form1& form)
-    : form_(form),
-      labels_{Win32Label(labelDesigns[0]), Win32Label(labelDesigns[1]),
+Win32MainWindow::Win32MainWindow()
+    : labels_{Win32Label(labelDesigns[0]), Win32Label(labelDesigns[1]),
               Win32Label(labelDesigns[2])} {
     for (int k = 0; k < cardCount; ++k) {
         cards_.emplace_back(k, *this);
@@ -55,7 +69,7 @@ Win32MainWindow::~Win32MainWindow() {
 
 bool Win32MainWindow::create() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    background_ = CreateSolidBrush(RGB(255, 192, 128));
+    background_ = CreateSolidBrush(static_cast<COLORREF>(backgroundColor));
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = windowProc;
@@ -65,9 +79,9 @@ bool Win32MainWindow::create() {
     wc.lpszClassName = windowClass;
     RegisterClassExW(&wc);
     HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_STRING, resetCommand, L"Reset");
-    hwnd_ = CreateWindowExW(0, windowClass, L"Diruvari!", windowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            0, 0, nullptr, bar, instance, this);
+    AppendMenuW(bar, MF_STRING, resetCommand, widen(resetCaption).c_str());
+    hwnd_ = CreateWindowExW(0, windowClass, widen(windowCaption).c_str(), windowStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, bar, instance, this);
     if (hwnd_ == nullptr) {
         return false;
     }
@@ -82,16 +96,16 @@ bool Win32MainWindow::create() {
     loadFont();
     resizeToClientArea(nullptr);
     layout();
-    unloadForm();
+    returnToDesign(*this);
     return true;
 }
 
 int Win32MainWindow::px(Twips twips) const {
-    return MulDiv(static_cast<int>(twips), static_cast<int>(dpi_), 1440);
+    return MulDiv(static_cast<int>(twips), static_cast<int>(dpi_), twipsPerInch);
 }
 
 int Win32MainWindow::scaled(int pixels) const {
-    return MulDiv(pixels, static_cast<int>(dpi_), 96);
+    return MulDiv(pixels, static_cast<int>(dpi_), logicalPixelsPerInch);
 }
 
 void Win32MainWindow::loadFont() {
@@ -105,12 +119,13 @@ void Win32MainWindow::loadFont() {
                                                 SizeofResource(instance, found), nullptr, &fonts);
         }
     }
-    const wchar_t* family =
-        fontInstalled(L"Rothenburg Decorative") ? L"Rothenburg Decorative" : L"Blankenburg_UNZ1A";
+    const std::wstring preferred = widen(labelFamily);
+    const std::wstring family =
+        fontInstalled(preferred.c_str()) ? preferred : widen(bundledLabelFamily);
     DeleteObject(font_);
-    font_ = CreateFontW(-px(labelFontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+    font_ = CreateFontW(-px(labelFontHeight), 0, 0, 0, labelFontWeight, FALSE, FALSE, FALSE,
                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        ANTIALIASED_QUALITY, DEFAULT_PITCH, family);
+                        ANTIALIASED_QUALITY, DEFAULT_PITCH, family.c_str());
 }
 
 void Win32MainWindow::resizeToClientArea(const RECT* suggested) {
@@ -145,14 +160,18 @@ void Win32MainWindow::layout() {
 }
 
 void Win32MainWindow::loadCard(int k) {
-    cards_.at(static_cast<std::size_t>(k)).reset();
+    resetCardToDesign(Card(k), false);
+}
+
+void Win32MainWindow::unloadCard(int k) {
+    Card(k).setVisible(false);
 }
 
 CardControl& Win32MainWindow::Card(int k) {
     return cards_.at(static_cast<std::size_t>(k));
 }
 
-int Win32MainWindow::cardWithFocus() const {
+int Win32MainWindow::focusedCard() const {
     const HWND focus = GetFocus();
     for (const Win32Card& card : cards_) {
         if (card.hwnd() == focus) {
@@ -162,32 +181,38 @@ int Win32MainWindow::cardWithFocus() const {
     return -1;
 }
 
-void Win32MainWindow::unloadForm() {
-    if (const int k = cardWithFocus(); k >= 0) {
-        focusedCard_ = k;
-    }
-    for (Win32Card& card : cards_) {
-        card.reset();
-    }
-    frame_.reset();
-    for (Win32Label& label : labels_) {
-        label.reset();
-    }
+void Win32MainWindow::focusCard(int k) {
+    SetFocus(cards_.at(static_cast<std::size_t>(k)).hwnd());
 }
 
-void Win32MainWindow::showForm() {
-    form_.Form_Load();
+void Win32MainWindow::showWindow() {
     if (!IsWindowVisible(hwnd_)) {
         ShowWindow(hwnd_, SW_SHOWNORMAL);
     }
     UpdateWindow(hwnd_);
-    if (focusedCard_ >= 0) {
-        SetFocus(cards_.at(static_cast<std::size_t>(focusedCard_)).hwnd());
+}
+
+void Win32MainWindow::showBox(const std::string& prompt) {
+    HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, heldKeyFilter, nullptr, GetCurrentThreadId());
+    boxOpen_ = true;
+    MessageBoxW(hwnd_, widen(prompt).c_str(), widen(applicationName).c_str(), MB_OK);
+    boxOpen_ = false;
+    UnhookWindowsHookEx(hook);
+}
+
+// While a box stands the window is disabled and the box runs its own
+// loop: the quit message makes it return, and the host then ends the game,
+// which closes the window.
+void Win32MainWindow::closeAndQuit() {
+    if (boxOpen_) {
+        PostQuitMessage(0);
+    } else if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
     }
 }
 
 bool Win32MainWindow::translateKey(const MSG& msg) {
-    const int k = cardWithFocus();
+    const int k = focusedCard();
     if (msg.message != WM_KEYDOWN || k < 0) {
         return false;
     }
@@ -206,7 +231,10 @@ bool Win32MainWindow::translateKey(const MSG& msg) {
             target = neighbourCard(k, Step::Down);
             break;
         case VK_RETURN:
-            SendMessageW(cards_.at(static_cast<std::size_t>(k)).hwnd(), BM_CLICK, 0, 0);
+            // A held key clicks once: its repeats do not.
+            if (!repeated(msg)) {
+                SendMessageW(cards_.at(static_cast<std::size_t>(k)).hwnd(), BM_CLICK, 0, 0);
+            }
             return true;
         default:
             return false;
@@ -245,7 +273,7 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+            SetTextColor(reinterpret_cast<HDC>(wParam), static_cast<COLORREF>(labelTextColor));
             return reinterpret_cast<LRESULT>(background_);
         case WM_ERASEBKGND:
             return 1;  // painted with the frame, without flicker
@@ -259,7 +287,11 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             layout();
             return 0;
         case WM_CLOSE:
-            close();
+            if (events_ != nullptr) {
+                events_->windowClosed();
+            } else {
+                DestroyWindow(hwnd_);
+            }
             return 0;
         case WM_DESTROY:
             hwnd_ = nullptr;
@@ -271,37 +303,13 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32MainWindow::command(int id) {
-    if (id == resetCommand) {
-        deliver([](Form1& form) { form.mnuReset_Click(); });
-    } else if (id >= cardCommand(0) && id < cardCommand(cardCount)) {
-        const auto k = static_cast<std::int16_t>(id - cardCommand(0));
-        deliver([k](Form1& form) { form.Card_Click(k); });
-    }
-}
-
-// Closing ends the program whatever is going on. While a message box is open
-// the window is disabled: the quit message makes the box return, and the
-// runtime then ends the game.
-void Win32MainWindow::close() {
-    closed_ = true;
-    if (IsWindowEnabled(hwnd_)) {
-        DestroyWindow(hwnd_);
-    } else {
-        PostQuitMessage(0);
-    }
-}
-
-void Win32MainWindow::deliver(const std::function<void(Form1&)>& event) {
-    // A box disables the window; an event that slips past it (a button
-    // clicked by an accessibility tool, say) must not reach the rules.
-    if (ended_ || closed_ || !IsWindowEnabled(hwnd_)) {
+    if (events_ == nullptr) {
         return;
     }
-    try {
-        event(form_);
-    } catch (const ProgramEnd&) {
-        ended_ = true;
-        DestroyWindow(hwnd_);
+    if (id == resetCommand) {
+        events_->resetChosen();
+    } else if (id >= cardCommand(0) && id < cardCommand(cardCount)) {
+        events_->cardClicked(id - cardCommand(0));
     }
 }
 

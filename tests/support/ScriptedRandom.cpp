@@ -1,17 +1,17 @@
-#include "FakeRuntime.h"
+#include "ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 
 namespace diruvari::test {
 
-void FakeRuntime::randomize() {
+void ScriptedRandom::reseed() {
     ++reseeds;
     if (generator_) {
         generator_->reseed();
     }
 }
 
-float FakeRuntime::nextRandom() {
+float ScriptedRandom::next() {
     if (!script.empty()) {
         const float u = script.front();
         script.pop_front();
@@ -24,7 +24,7 @@ float FakeRuntime::nextRandom() {
     return 0.0F;
 }
 
-std::optional<float> FakeRuntime::peekRandom() const {
+std::optional<float> ScriptedRandom::peek() const {
     if (!script.empty() || !generator_) {
         return std::nullopt;
     }
@@ -32,27 +32,7 @@ std::optional<float> FakeRuntime::peekRandom() const {
     return copy.next();
 }
 
-void FakeRuntime::messageBox(const std::string& prompt) {
-    EXPECT_FALSE(ended) << "message box after the end: " << prompt;
-    prompts.push_back(prompt);
-    if (whileBoxOpen) {
-        whileBoxOpen(prompt);
-    }
-}
-
-void FakeRuntime::rebuildWindow() {
-    EXPECT_FALSE(ended) << "rebuild after the end";
-    ++rebuilds;
-    window_.unloadForm();
-    window_.showForm();
-}
-
-void FakeRuntime::end() {
-    ended = true;
-    throw ProgramEnd{};
-}
-
-void FakeRuntime::scriptDraws(const std::vector<int>& indices, int n) {
+void ScriptedRandom::scriptDraws(const std::vector<int>& indices, int n) {
     for (const int r : indices) {
         script.push_back(drawFor(r, n));
     }

@@ -1,4 +1,4 @@
-#include "game/Palette.h"
+#include "game/ColorDraw.h"
 
 #include <algorithm>
 #include <cmath>

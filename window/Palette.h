@@ -16,9 +16,8 @@ inline constexpr std::array<ColorValue, 6> palette = {
     rgbValue(0, 255, 255),  // cyan
 };
 
-// The palette index for a random number u in [0, 1) and n colours: floor(u * n),
-// kept within 0 to n - 1 whatever the rounding of the product, so that no
-// number the generator returns can index past the palette.
-int colorDraw(float u, int n);
+// What a player calls each colour, in the palette's order.
+inline constexpr std::array<const char*, 6> paletteNames = {"Red",    "Green",   "Blue",
+                                                            "Yellow", "Magenta", "Cyan"};
 
 }  // namespace diruvari

@@ -1,0 +1,120 @@
+#include "runtime/host/Host.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <stdexcept>
+#include <utility>
+
+#include "window/DesignState.h"
+
+namespace diruvari {
+
+namespace {
+
+// A fault is never repaired on the quiet, and nothing unwinds through the
+// toolkit's frames: one line says what went wrong, and the program stops.
+[[noreturn]] void stopOnFault(const char* what) {
+    std::fprintf(stderr, "diruvari: internal error: %s\n", what);
+    std::fflush(stderr);
+    std::_Exit(Host::faultStatus);
+}
+
+}  // namespace
+
+Host::Host(Toolkit& toolkit, std::unique_ptr<RandomSource> random)
+    : toolkit_(toolkit), runtime_(*this, std::move(random)), form_(toolkit.controls(), runtime_) {
+    toolkit_.attach(this);
+}
+
+Host::~Host() {
+    toolkit_.attach(nullptr);
+}
+
+template <typename Event>
+void Host::deliver(Event&& event) {
+    if (refusing()) {
+        return;
+    }
+    try {
+        std::forward<Event>(event)();
+    } catch (const ProgramEnd&) {
+        ended_ = true;
+        toolkit_.closeAndQuit();
+    } catch (const std::exception& fault) {
+        stopOnFault(fault.what());
+    } catch (...) {
+        stopOnFault("an exception of unknown type");
+    }
+}
+
+bool Host::refusing() const {
+    return ended_ || closed_ || boxesOpen_ > 0 || toolkit_.boxOpen();
+}
+
+void Host::start() {
+    deliver([this] {
+        if (std::exchange(started_, true)) {
+            throw std::logic_error("the game was started twice");
+        }
+        showForm();
+    });
+}
+
+void Host::cardClicked(int k) {
+    deliver([this, k] {
+        if (k < 0 || k >= Controls::cardCount) {
+            throw std::out_of_range("a click on card " + std::to_string(k) + ", which is none");
+        }
+        form_.Card_Click(static_cast<std::int16_t>(k));
+    });
+}
+
+void Host::resetChosen() {
+    deliver([this] { form_.mnuReset_Click(); });
+}
+
+void Host::windowClosed() {
+    // A box that stands returns once the toolkit has closed it, and the
+    // runtime then ends the game inside the event that opened the box.
+    closed_ = true;
+    toolkit_.closeAndQuit();
+}
+
+void Host::unloadForm() {
+    rememberFocus();
+    returnToDesign(toolkit_.controls());
+}
+
+void Host::showForm() {
+    form_.Form_Load();
+    toolkit_.showWindow();
+    restoreFocus();
+}
+
+void Host::showBox(const std::string& prompt) {
+    rememberFocus();
+    struct Standing {
+        int& count;
+        explicit Standing(int& c) : count(++c) {}
+        ~Standing() { --count; }
+        Standing(const Standing&) = delete;
+        Standing& operator=(const Standing&) = delete;
+    } standing(boxesOpen_);
+    toolkit_.showBox(prompt);
+    if (!closed_) {
+        restoreFocus();
+    }
+}
+
+void Host::rememberFocus() {
+    if (const int k = toolkit_.focusedCard(); k >= 0 && k < Controls::cardCount) {
+        focusedCard_ = k;
+    }
+}
+
+void Host::restoreFocus() {
+    toolkit_.focusCard(focusedCard_);
+}
+
+}  // namespace diruvari

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace diruvari {
+
+// What the window system reports to the host, translated by a toolkit from
+// its own events. Nothing else of the window reaches the game.
+class WindowEvents {
+  public:
+    virtual ~WindowEvents() = default;
+    virtual void cardClicked(int k) = 0;
+    virtual void resetChosen() = 0;
+    // The player closed the window, perhaps while a box stands.
+    virtual void windowClosed() = 0;
+
+  protected:
+    WindowEvents() = default;
+    WindowEvents(const WindowEvents&) = default;
+    WindowEvents& operator=(const WindowEvents&) = default;
+};
+
+}  // namespace diruvari

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "Board.h"
+#include "FakeGame.h"
+
+namespace diruvari::test {
+namespace {
+
+const std::string deadBox = "Sorry, there are no more moves.";
+const std::string wonBox = "Wow! You beat level 1!";
+// Pairs at 0-1 only.
+const std::string onePair = "RRBG GBRB BRGR RBRB";
+
+// What the player sees of the board and what the rules hold.
+struct Snapshot {
+    std::string board;
+    bool frame;
+    std::string tag, cards;
+    int lvl, cardsleft;
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot snapshot(const FakeGame& game) {
+    return {game.board(),
+            game.controls.frame.visible(),
+            game.controls.frame.tag(),
+            game.controls.cards.caption(),
+            game.form.lvl,
+            game.form.cardsleft};
+}
+
+class HostPolicy : public testing::Test {
+  protected:
+    void SetUp() override { game.load(onePair); }
+
+    // Makes the next click on card 1, with card 0 selected, win level 1 and
+    // deal `next` for level 2.
+    void lastPairOfTheLevel(const std::string& next) {
+        game.form.cardsleft = 1;
+        game.click(0);
+        game.random.scriptDraws({0}, 3);
+        game.random.scriptDraws(boardDraws(next), 3);
+    }
+
+    FakeGame game;
+};
+
+TEST_F(HostPolicy, CardZeroHasTheFocusAtStart) {
+    EXPECT_EQ(game.toolkit.focus, 0);
+    EXPECT_EQ(game.toolkit.shows, 1);
+}
+
+TEST_F(HostPolicy, EveryEventWhileABoxStandsIsRefused) {
+    const std::function<void(Host&)> events[] = {
+        [](Host& host) { host.cardClicked(0); },
+        [](Host& host) { host.cardClicked(1); },
+        [](Host& host) { host.resetChosen(); },
+    };
+    game.random.scriptDraws(boardDraws(onePair), 3);
+    game.setBoard("RGBR GBRG BRGB RGBR");
+    int refused = 0;
+    game.toolkit.whileBoxOpen = [&](const std::string&) {
+        const Snapshot before = snapshot(game);
+        for (const auto& event : events) {
+            event(game.host);
+            EXPECT_EQ(snapshot(game), before) << "event " << refused << " reached the rules";
+            ++refused;
+        }
+    };
+    game.click(5);
+    EXPECT_EQ(refused, 3);
+    EXPECT_EQ(game.prompts(), std::vector<std::string>{deadBox}) << "no box from a refused event";
+    EXPECT_EQ(game.rebuilds(), 1) << "only the dead board's restart";
+}
+
+TEST_F(HostPolicy, TheFocusGoesBackToItsCardAfterABoxAndAfterARebuild) {
+    game.toolkit.focus = 11;
+    game.random.scriptDraws(boardDraws(onePair), 3);
+    game.reset();
+    EXPECT_EQ(game.toolkit.focus, 11) << "after Reset";
+    game.setBoard("RGBR GBRG BRGB RGBR");
+    game.random.scriptDraws(boardDraws(onePair), 3);
+    game.toolkit.focus = 6;
+    game.click(6);
+    EXPECT_EQ(game.prompts(), std::vector<std::string>{deadBox});
+    EXPECT_EQ(game.toolkit.focus, 6) << "after the box and the restart";
+    game.toolkit.focus = 1;
+    lastPairOfTheLevel(onePair);
+    game.click(1);
+    EXPECT_EQ(game.form.lvl, 2);
+    EXPECT_EQ(game.toolkit.focus, 1) << "after the won level's box and rebuild";
+}
+
+TEST_F(HostPolicy, TheEndClosesOnceAndEveryLaterEventIsRefused) {
+    game.form.lvl = 0;
+    game.form.cardsleft = 1;
+    game.click(0);
+    game.random.scriptDraws({0}, 6);
+    EXPECT_TRUE(game.click(1));
+    EXPECT_EQ(game.toolkit.quits, 1);
+    EXPECT_EQ(game.rebuilds(), 0);
+    const Snapshot after = snapshot(game);
+    game.click(0);
+    game.reset();
+    EXPECT_EQ(snapshot(game), after);
+    EXPECT_EQ(game.prompts().size(), 2U) << "no box after the end";
+}
+
+TEST_F(HostPolicy, ClosingWhileABoxStandsEndsTheGameInsideThatEvent) {
+    lastPairOfTheLevel(onePair);
+    game.toolkit.whileBoxOpen = [this](const std::string&) { game.host.windowClosed(); };
+    EXPECT_TRUE(game.click(1));
+    EXPECT_TRUE(game.host.closed());
+    EXPECT_EQ(game.prompts(), std::vector<std::string>{wonBox});
+    EXPECT_EQ(game.rebuilds(), 0) << "no rebuild after the close";
+    EXPECT_EQ(game.controls.cards.caption(), "Cards: 0");
+    EXPECT_GE(game.toolkit.quits, 1);
+    game.click(0);
+    EXPECT_EQ(game.controls.cards.caption(), "Cards: 0");
+}
+
+TEST_F(HostPolicy, ClosingTheWindowRefusesWhatComesAfter) {
+    game.host.windowClosed();
+    EXPECT_EQ(game.toolkit.quits, 1);
+    EXPECT_FALSE(game.host.ended());
+    game.click(3);
+    game.reset();
+    EXPECT_FALSE(game.controls.frame.visible());
+    EXPECT_EQ(game.rebuilds(), 0);
+}
+
+// An impossible state stops the program with one line on standard error,
+// whichever event meets it.
+TEST(HostFaults, AnImpossibleStateStopsTheProgramWithAClearLine) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const struct {
+        const char* what;
+        std::function<void(FakeGame&)> fault;
+        const char* says;
+    } cases[] = {
+        {"a frame whose tag names no card",
+         [](FakeGame& game) {
+             game.controls.frame.setVisible(true);
+             game.controls.frame.setTag("16");
+             game.click(4);
+         },
+         "internal error: the selection frame shows, but its tag \"16\" names no card"},
+        {"a level outside the table",
+         [](FakeGame& game) {
+             game.form.lvl = 11;
+             game.reset();
+         },
+         "internal error: level number outside 0-9"},
+        {"a click on no card", [](FakeGame& game) { game.host.cardClicked(16); },
+         "internal error: a click on card 16, which is none"},
+        {"a second start", [](FakeGame& game) { game.host.start(); },
+         "internal error: the game was started twice"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EXIT(
+            {
+                FakeGame game;
+                game.load(onePair);
+                c.fault(game);
+            },
+            testing::ExitedWithCode(Host::faultStatus), c.says)
+            << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace diruvari::test
