@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QTest>
 
 #include "GameWindowTest.h"
@@ -19,6 +21,11 @@ class Accessibility : public GameWindowTest {
     }
     QWidget* focused() { return QApplication::focusWidget(); }
     void press(int k, int key) { QTest::keyClick(window().cardButton(k), Qt::Key(key)); }
+    // Enter as the keyboard sends it, first pressed or repeating while held.
+    static void enter(QWidget* target, bool repeat) {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(target, &event);
+    }
 };
 
 TEST_F(Accessibility, EveryCardNamesItsColourAndPlaceAndFollowsItsRepaints) {
@@ -103,6 +110,28 @@ TEST_F(Accessibility, SpaceAndEnterClickTheFocusedCardAndOtherKeysDoNothing) {
     press(2, Qt::Key_Space);
     EXPECT_EQ(window().Frame().tag(), "2");
     EXPECT_TRUE(window().Frame().visible());
+}
+
+TEST_F(Accessibility, AHeldEnterMakesOnePairAndLeavesTheBoxStanding) {
+    oneMoreToGo(2);
+    press(0, Qt::Key_Return);
+    window().cardButton(1)->setFocus();
+    bool stood = false;
+    boxes.whileOpen = [&](QMessageBox& box) {
+        for (int i = 0; i < 5; ++i) {
+            enter(box.button(QMessageBox::Ok), true);
+        }
+        stood = box.isVisible();
+    };
+    enter(window().cardButton(1), false);
+    EXPECT_TRUE(stood) << "a repeat of the Enter that made the pair answered the box";
+    EXPECT_EQ(boxes.texts, std::vector<std::string>{"Wow! You beat level 2!"});
+    for (int i = 0; i < 5; ++i) {
+        enter(window().cardButton(1), true);
+    }
+    EXPECT_FALSE(window().Frame().visible()) << "a repeat clicked the card";
+    EXPECT_EQ(label(0), "Level: 3");
+    EXPECT_EQ(label(1), "Cards: 15");
 }
 
 TEST_F(Accessibility, FocusReturnsToTheSameCardAfterEveryRebuild) {
