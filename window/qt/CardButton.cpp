@@ -41,19 +41,14 @@ void paintEdge(QPainter& painter, const QRectF& r, const QColor& topLeft,
 
 }  // namespace
 
-CardButton::CardButton(int index, QWidget* parent)
-    : QAbstractButton(parent),
-      index_(index),
-      color_(cardDesignColor),
-      left_(cardMargin),
-      top_(cardMargin) {
+CardButton::CardButton(int index, QWidget* parent) : QAbstractButton(parent), CardState(index) {
     setFocusPolicy(Qt::StrongFocus);
-    setGeometry(twipRect(left_, top_, cardSize, cardSize));
+    setGeometry(twipRect(left(), top(), cardSize, cardSize));
     updateAccessibleName();
 }
 
 void CardButton::updateAccessibleName() {
-    setAccessibleName(QString::fromStdString(cardName(index_, color_)));
+    setAccessibleName(QString::fromStdString(cardName(index(), backColor())));
 }
 
 void CardButton::setSelected(bool selected) {
@@ -69,7 +64,7 @@ void CardButton::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Right:
         case Qt::Key_Up:
         case Qt::Key_Down:
-            if (const int target = neighbourFor(index_, event->key()); target >= 0) {
+            if (const int target = neighbourFor(index(), event->key()); target >= 0) {
                 emit focusMoveRequested(target);
             }
             event->accept();
@@ -87,22 +82,13 @@ void CardButton::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void CardButton::setBackColor(ColorValue color) {
-    if (color != color_) {
-        color_ = color;
-        updateAccessibleName();
-        update();
-    }
+void CardButton::recoloured() {
+    updateAccessibleName();
+    update();
 }
 
-void CardButton::setLeft(Twips left) {
-    left_ = left;
-    move(toPixels(left_), toPixels(top_));
-}
-
-void CardButton::setTop(Twips top) {
-    top_ = top;
-    move(toPixels(left_), toPixels(top_));
+void CardButton::moved() {
+    move(toPixels(left()), toPixels(top()));
 }
 
 void CardButton::setVisible(bool visible) {
@@ -115,7 +101,7 @@ QSize CardButton::sizeHint() const {
 
 void CardButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(color_));
+    painter.fillRect(rect(), toQColor(backColor()));
     paintBevel(painter);
     if (hasFocus()) {
         paintFocus(painter);

@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-#include "window/Controls.h"
+#include "window/CardState.h"
 
 namespace diruvari {
 
@@ -11,18 +11,12 @@ namespace diruvari {
 // are tinted or ignored by some styles. Screen readers hear its colour and
 // place ("Red card, row 1, column 2") and whether it is selected. Space and
 // Enter click it; the arrow keys ask for focus to move to a neighbour.
-class CardButton final : public QAbstractButton, public CardControl {
+class CardButton final : public QAbstractButton, public CardState {
     Q_OBJECT
 
   public:
     CardButton(int index, QWidget* parent);
 
-    int index() const { return index_; }
-
-    ColorValue backColor() const override { return color_; }
-    void setBackColor(ColorValue color) override;
-    void setLeft(Twips left) override;
-    void setTop(Twips top) override;
     void setVisible(bool visible) override;
 
     // Whether the selection frame marks this card, for screen readers.
@@ -39,14 +33,11 @@ class CardButton final : public QAbstractButton, public CardControl {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void recoloured() override;
+    void moved() override;
     void paintBevel(class QPainter& painter) const;
     void paintFocus(class QPainter& painter) const;
     void updateAccessibleName();
-
-    int index_;
-    ColorValue color_;
-    Twips left_;
-    Twips top_;
 };
 
 }  // namespace diruvari

@@ -16,37 +16,14 @@ constexpr Twips frameSize = gridPitch;
 
 }  // namespace
 
-void SelectionFrame::setVisible(bool visible) {
-    if (visible != visible_) {
-        visible_ = visible;
-        repaint();
-        if (changed) {
-            changed();
-        }
-    }
-}
-
-void SelectionFrame::setTag(const std::string& tag) {
-    tag_ = tag;
+void SelectionFrame::selectionChanged() {
     if (changed) {
         changed();
     }
 }
 
-void SelectionFrame::setLeft(Twips left) {
-    repaint();
-    left_ = left;
-    repaint();
-}
-
-void SelectionFrame::setTop(Twips top) {
-    repaint();
-    top_ = top;
-    repaint();
-}
-
 QRect SelectionFrame::square() const {
-    return twipRect(left_, top_, frameSize, frameSize);
+    return twipRect(left(), top(), frameSize, frameSize);
 }
 
 void SelectionFrame::repaint() const {
@@ -55,7 +32,7 @@ void SelectionFrame::repaint() const {
 }
 
 void SelectionFrame::paint(QPainter& painter) const {
-    if (!visible_) {
+    if (!visible()) {
         return;
     }
     const QRectF outer =

@@ -4,37 +4,27 @@
 #include <functional>
 #include <string>
 
-#include "window/Controls.h"
+#include "window/FrameState.h"
 
 namespace diruvari {
 
 // The selection frame, a shape drawn on the window's client area.
-class SelectionFrame final : public FrameControl {
+class SelectionFrame final : public FrameState {
   public:
     explicit SelectionFrame(QWidget& surface) : surface_(surface) {}
 
     // Called whenever the frame's visibility or tag changes.
     std::function<void()> changed;
 
-    bool visible() const override { return visible_; }
-    void setVisible(bool visible) override;
-    void setLeft(Twips left) override;
-    void setTop(Twips top) override;
-    std::string tag() const override { return tag_; }
-    void setTag(const std::string& tag) override;
-
     // The frame's square in logical pixels.
     QRect square() const;
     void paint(class QPainter& painter) const;
 
   private:
-    void repaint() const;
+    void repaint() const override;
+    void selectionChanged() override;
 
     QWidget& surface_;
-    bool visible_ = false;
-    Twips left_ = 0;
-    Twips top_ = 0;
-    std::string tag_;
 };
 
 // The window's client area. It paints the background and then the frame, so

@@ -39,28 +39,15 @@ std::wstring widen(const std::string& text) {
 }
 
 void Win32Card::create(HWND parent) {
-    hwnd_ = CreateWindowExW(0, L"BUTTON", widen(cardName(index_, color_)).c_str(),
+    hwnd_ = CreateWindowExW(0, L"BUTTON", widen(cardName(index(), backColor())).c_str(),
                             WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(cardCommand(index_))),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(cardCommand(index()))),
                             GetModuleHandleW(nullptr), nullptr);
 }
 
-void Win32Card::setBackColor(ColorValue color) {
-    if (color != color_) {
-        color_ = color;
-        SetWindowTextW(hwnd_, widen(cardName(index_, color_)).c_str());
-        InvalidateRect(hwnd_, nullptr, FALSE);
-    }
-}
-
-void Win32Card::setLeft(Twips left) {
-    left_ = left;
-    place();
-}
-
-void Win32Card::setTop(Twips top) {
-    top_ = top;
-    place();
+void Win32Card::recoloured() {
+    SetWindowTextW(hwnd_, widen(cardName(index(), backColor())).c_str());
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Win32Card::setVisible(bool visible) {
@@ -69,13 +56,13 @@ void Win32Card::setVisible(bool visible) {
 
 void Win32Card::place() const {
     const int size = window_.px(cardSize);
-    SetWindowPos(hwnd_, nullptr, window_.px(left_), window_.px(top_), size, size,
+    SetWindowPos(hwnd_, nullptr, window_.px(left()), window_.px(top()), size, size,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Card::draw(const DRAWITEMSTRUCT& item) const {
     const RECT& r = item.rcItem;
-    fill(item.hDC, r.left, r.top, r.right, r.bottom, color_);
+    fill(item.hDC, r.left, r.top, r.right, r.bottom, backColor());
     const int w = window_.scaled(1);
     const RECT inner{r.left + w, r.top + w, r.right - w, r.bottom - w};
     if ((item.itemState & ODS_SELECTED) != 0) {
@@ -92,42 +79,23 @@ void Win32Card::draw(const DRAWITEMSTRUCT& item) const {
     }
 }
 
-void Win32Frame::setVisible(bool visible) {
-    if (visible != visible_) {
-        visible_ = visible;
-        invalidate();
-    }
-}
-
-void Win32Frame::setLeft(Twips left) {
-    invalidate();
-    left_ = left;
-    invalidate();
-}
-
-void Win32Frame::setTop(Twips top) {
-    invalidate();
-    top_ = top;
-    invalidate();
-}
-
 // The outline, centred on the frame's square.
 RECT Win32Frame::ring() const {
-    const int left = window_.px(left_);
-    const int top = window_.px(top_);
+    const int x = window_.px(left());
+    const int y = window_.px(top());
     const int size = window_.px(gridPitch);
     const int outside = window_.scaled(ringOutside);
     const int after = window_.scaled(ringOutside + 1);
-    return {left - outside, top - outside, left + size + after, top + size + after};
+    return {x - outside, y - outside, x + size + after, y + size + after};
 }
 
-void Win32Frame::invalidate() const {
+void Win32Frame::repaint() const {
     const RECT r = ring();
     InvalidateRect(window_.hwnd(), &r, FALSE);
 }
 
 void Win32Frame::paint(HDC dc) const {
-    if (!visible_) {
+    if (!visible()) {
         return;
     }
     const RECT r = ring();

@@ -4,8 +4,10 @@
 
 #include <string>
 
+#include "window/CardState.h"
 #include "window/Controls.h"
 #include "window/Design.h"
+#include "window/FrameState.h"
 #include "window/Grid.h"
 
 namespace diruvari {
@@ -17,18 +19,12 @@ std::wstring widen(const std::string& text);
 // A card: an owner-drawn push button, painted in its colour inside a raised
 // bevel. Its window text, which an owner-drawn button never shows, is its
 // name for screen readers ("Red card, row 1, column 2").
-class Win32Card final : public CardControl {
+class Win32Card final : public CardState {
   public:
-    Win32Card(int index, const Win32MainWindow& window) : index_(index), window_(window) {}
+    Win32Card(int index, const Win32MainWindow& window) : CardState(index), window_(window) {}
 
     void create(HWND parent);
     HWND hwnd() const { return hwnd_; }
-    int index() const { return index_; }
-
-    ColorValue backColor() const override { return color_; }
-    void setBackColor(ColorValue color) override;
-    void setLeft(Twips left) override;
-    void setTop(Twips top) override;
     void setVisible(bool visible) override;
 
     // Places the button for the window's current DPI.
@@ -36,37 +32,25 @@ class Win32Card final : public CardControl {
     void draw(const DRAWITEMSTRUCT& item) const;
 
   private:
-    int index_;
+    void recoloured() override;
+    void moved() override { place(); }
+
     const Win32MainWindow& window_;
     HWND hwnd_ = nullptr;
-    ColorValue color_ = cardDesignColor;
-    Twips left_ = cardMargin;
-    Twips top_ = cardMargin;
 };
 
 // The selection frame, drawn by the main window beneath its cards.
-class Win32Frame final : public FrameControl {
+class Win32Frame final : public FrameState {
   public:
     explicit Win32Frame(const Win32MainWindow& window) : window_(window) {}
-
-    bool visible() const override { return visible_; }
-    void setVisible(bool visible) override;
-    void setLeft(Twips left) override;
-    void setTop(Twips top) override;
-    std::string tag() const override { return tag_; }
-    void setTag(const std::string& tag) override { tag_ = tag; }
 
     void paint(HDC dc) const;
 
   private:
     RECT ring() const;
-    void invalidate() const;
+    void repaint() const override;
 
     const Win32MainWindow& window_;
-    bool visible_ = false;
-    Twips left_ = 0;
-    Twips top_ = 0;
-    std::string tag_;
 };
 
 // A static text label in the blackletter face.
