@@ -49,7 +49,7 @@ void Host::deliver(Event&& event) {
 }
 
 bool Host::refusing() const {
-    return ended_ || closed_ || boxesOpen_ > 0 || toolkit_.boxOpen();
+    return ended_ || closed_ || toolkit_.boxOpen();
 }
 
 void Host::start() {
@@ -93,18 +93,10 @@ void Host::showForm() {
 }
 
 void Host::showBox(const std::string& prompt) {
+    // The box takes the focus; every box of the game is followed by a
+    // rebuild, which hands it back, or by the end.
     rememberFocus();
-    struct Standing {
-        int& count;
-        explicit Standing(int& c) : count(++c) {}
-        ~Standing() { --count; }
-        Standing(const Standing&) = delete;
-        Standing& operator=(const Standing&) = delete;
-    } standing(boxesOpen_);
     toolkit_.showBox(prompt);
-    if (!closed_) {
-        restoreFocus();
-    }
 }
 
 void Host::rememberFocus() {

@@ -62,7 +62,6 @@ class Host final : public WindowEvents, private FormWindow {
     WindowRuntime runtime_;
     Form1 form_;
     int focusedCard_ = 0;
-    int boxesOpen_ = 0;
     bool started_ = false;
     bool ended_ = false;
     bool closed_ = false;

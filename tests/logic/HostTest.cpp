@@ -75,6 +75,17 @@ TEST_F(HostPolicy, EveryEventWhileABoxStandsIsRefused) {
     EXPECT_EQ(game.rebuilds(), 1) << "only the dead board's restart";
 }
 
+TEST_F(HostPolicy, AModalBoxOfTheToolkitsOwnBlocksTheBoardToo) {
+    game.toolkit.boxStanding = true;
+    const Snapshot before = snapshot(game);
+    game.click(0);
+    game.reset();
+    EXPECT_EQ(snapshot(game), before);
+    game.toolkit.boxStanding = false;
+    game.click(0);
+    EXPECT_TRUE(game.controls.frame.visible()) << "the board answers once the box has gone";
+}
+
 TEST_F(HostPolicy, TheFocusGoesBackToItsCardAfterABoxAndAfterARebuild) {
     game.toolkit.focus = 11;
     game.random.scriptDraws(boardDraws(onePair), 3);
@@ -129,6 +140,11 @@ TEST_F(HostPolicy, ClosingTheWindowRefusesWhatComesAfter) {
     game.reset();
     EXPECT_FALSE(game.controls.frame.visible());
     EXPECT_EQ(game.rebuilds(), 0);
+}
+
+TEST(HostSetUp, NeedsASourceOfRandomNumbers) {
+    FakeToolkit toolkit;
+    EXPECT_THROW(Host(toolkit, nullptr), std::invalid_argument);
 }
 
 // An impossible state stops the program with one line on standard error,

@@ -83,5 +83,17 @@ TEST(Generator, ReseedTakesTheClockIntoAccount) {
     EXPECT_NE(a.next(), b.next());
 }
 
+TEST(Generator, TheSystemClockReadsNanosecondsAndMovesOn) {
+    constexpr std::uint64_t year2020 = 1'577'836'800'000'000'000;
+    const std::uint64_t first = Generator::systemClock();
+    EXPECT_GT(first, year2020) << "not nanoseconds since the epoch";
+    std::uint64_t later = first;
+    for (int i = 0; i < 1'000'000 && later == first; ++i) {
+        later = Generator::systemClock();
+    }
+    EXPECT_GT(later, first);
+    EXPECT_LT(later - first, 1'000'000'000U) << "readings a second apart";
+}
+
 }  // namespace
 }  // namespace diruvari
