@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's own start-up, up to its first paint: the real window, form and
 // runtime, quitting once the board has been painted.
 #include <QApplication>

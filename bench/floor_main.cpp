@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The toolkit's floor: the same kind of window as the game (a menu bar with
 // one action, sixteen push buttons, three labels), built the plainest way,
 // quitting right after its first paint.

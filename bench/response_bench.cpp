@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Response of the real window, offscreen: the time from a click to the
 // repaint being done, for the four kinds of click, and the memory after many
 // rebuilds. Message boxes are answered at once: the time a box stands open

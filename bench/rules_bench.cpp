@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules alone: Card_Click with its closing scan against the fake
 // controls, with a real generator. Prints Google Benchmark's table, then
 // the summary row.

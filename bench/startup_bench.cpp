@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up against the toolkit's floor: runs the floor program and the
 // game's first-paint build in turn, each to its first paint, and compares
 // the medians of their time to first paint and of their peak memory.

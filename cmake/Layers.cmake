@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The program is built in layers, each a target above the one before: the
 # rules core, the host, each toolkit, the app. A layer's headers are linked
 # into an include tree of its own, and a target sees only the trees of the

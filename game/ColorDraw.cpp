@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/ColorDraw.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/Form1.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/CardName.h"
 
 #include "window/Design.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/DesignState.h"
 
 #include "window/Design.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/loadobj.h"
 
 #include "window/Grid.h"

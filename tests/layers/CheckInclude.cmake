@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compiles a file holding one #include with the include trees of some
 # layers, and checks that it builds exactly when EXPECT is "builds".
 #   cmake -DCXX=... -DINCLUDES="a;b" -DHEADER=game/Form1.h -DEXPECT=builds|refused

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Board.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FakeControls.h"
 
 #include <gtest/gtest.h>

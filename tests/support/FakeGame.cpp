@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FakeGame.h"
 
 #include "Board.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FakeToolkit.h"
 
 #include <gtest/gtest.h>

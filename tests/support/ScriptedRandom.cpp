@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ScriptedRandom.h"
 
 #include <gtest/gtest.h>

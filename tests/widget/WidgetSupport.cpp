@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WidgetSupport.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Plays diruvari.exe under Wine on a private Xvfb display with real X11
 # input: checks the client area's size and colours; with the keyboard alone
 # selects card 0, which has the focus from the start, and makes a pair with

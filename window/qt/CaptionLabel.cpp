@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/qt/CaptionLabel.h"
 
 #include <QFontDatabase>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/qt/CardButton.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/qt/FormSurface.h"
 
 #include <QPainter>

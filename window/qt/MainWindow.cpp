@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/qt/MainWindow.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/win32/Win32Controls.h"
 
 #include "window/CardName.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game as a native Windows program: the same rules on a window made
 // with the Windows API.
 #include <windows.h>
