@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/FrameState.h"
 
+#include "runtime/NumberText.h"
+
 namespace diruvari {
 
 void FrameState::setVisible(bool visible) {
@@ -21,6 +23,11 @@ void FrameState::setTop(Twips top) {
     repaint();
     top_ = top;
     repaint();
+}
+
+int FrameState::selectedCard() const {
+    const auto k = visible_ ? textToInt16(tag_) : std::nullopt;
+    return k && *k >= 0 && *k < Controls::cardCount ? *k : -1;
 }
 
 void FrameState::setTag(const std::string& tag) {

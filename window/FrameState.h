@@ -20,6 +20,8 @@ class FrameState : public FrameControl {
 
     Twips left() const { return left_; }
     Twips top() const { return top_; }
+    // The card that the frame marks, or -1 while it is hidden.
+    int selectedCard() const;
 
   protected:
     // The area the frame covers at its place needs painting again.

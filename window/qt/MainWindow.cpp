@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "runtime/NumberText.h"
 #include "runtime/host/WindowEvents.h"
 #include "window/Design.h"
 #include "window/DesignState.h"
@@ -86,8 +85,7 @@ void MainWindow::buildDesign() {
 }
 
 void MainWindow::markSelection() {
-    const SelectionFrame& frame = surface_->frame();
-    const auto selected = frame.visible() ? textToInt16(frame.tag()) : std::nullopt;
+    const int selected = surface_->frame().selectedCard();
     for (int k = 0; k < cardCount; ++k) {
         cards_.at(k)->setSelected(selected == k);
     }

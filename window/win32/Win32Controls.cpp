@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "window/win32/Win32Controls.h"
 
+#include <commctrl.h>
+
 #include "window/CardName.h"
 #include "window/Grid.h"
+#include "window/win32/CardAccessible.h"
 #include "window/win32/Win32MainWindow.h"
 
 namespace diruvari {
@@ -29,6 +32,22 @@ void edge(HDC dc, const RECT& r, int w, ColorValue topLeft, ColorValue bottomRig
     fill(dc, r.right - w, r.top, r.right, r.bottom, bottomRight);
 }
 
+// A card's button answers screen readers with its selection as well.
+LRESULT CALLBACK cardProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                          DWORD_PTR /*data*/) {
+    switch (message) {
+        case WM_GETOBJECT:
+            return cardAccessibleObject(hwnd, wParam, lParam);
+        case WM_NCDESTROY:
+            forgetCardSelection(hwnd);
+            RemoveWindowSubclass(hwnd, cardProc, id);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
 }  // namespace
 
 std::wstring widen(const std::string& text) {
@@ -44,11 +63,17 @@ void Win32Card::create(HWND parent) {
                             WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(cardCommand(index()))),
                             GetModuleHandleW(nullptr), nullptr);
+    SetWindowSubclass(hwnd_, cardProc, 0, 0);
 }
 
 void Win32Card::recoloured() {
     SetWindowTextW(hwnd_, widen(cardName(index(), backColor())).c_str());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
     InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Win32Card::setSelected(bool selected) {
+    setCardSelected(hwnd_, selected);
 }
 
 void Win32Card::setVisible(bool visible) {
@@ -88,6 +113,10 @@ RECT Win32Frame::ring() const {
     const int outside = window_.scaled(ringOutside);
     const int after = window_.scaled(ringOutside + 1);
     return {x - outside, y - outside, x + size + after, y + size + after};
+}
+
+void Win32Frame::selectionChanged() {
+    window_.markSelection();
 }
 
 void Win32Frame::repaint() const {

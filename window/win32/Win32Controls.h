@@ -27,6 +27,8 @@ class Win32Card final : public CardState {
     void create(HWND parent);
     HWND hwnd() const { return hwnd_; }
     void setVisible(bool visible) override;
+    // Whether the selection frame marks this card, for screen readers.
+    void setSelected(bool selected);
 
     // Places the button for the window's current DPI.
     void place() const;
@@ -43,15 +45,16 @@ class Win32Card final : public CardState {
 // The selection frame, drawn by the main window beneath its cards.
 class Win32Frame final : public FrameState {
   public:
-    explicit Win32Frame(const Win32MainWindow& window) : window_(window) {}
+    explicit Win32Frame(Win32MainWindow& window) : window_(window) {}
 
     void paint(HDC dc) const;
 
   private:
     RECT ring() const;
     void repaint() const override;
+    void selectionChanged() override;
 
-    const Win32MainWindow& window_;
+    Win32MainWindow& window_;
 };
 
 // A static text label in the blackletter face.

@@ -77,6 +77,9 @@ bool Win32MainWindow::create() {
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     wc.lpszClassName = windowClass;
     RegisterClassExW(&wc);
     HMENU bar = CreateMenu();
@@ -123,10 +126,20 @@ void Win32MainWindow::loadFont() {
     const std::wstring preferred = widen(labelFamily);
     const std::wstring family =
         fontInstalled(preferred.c_str()) ? preferred : widen(bundledLabelFamily);
-    DeleteObject(font_);
     font_ = CreateFontW(-px(labelFontHeight), 0, 0, 0, labelFontWeight, FALSE, FALSE, FALSE,
                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                         ANTIALIASED_QUALITY, DEFAULT_PITCH, family.c_str());
+}
+
+// The labels take the new font before the old one is deleted: a label must
+// never hold a deleted font, not even between two messages.
+void Win32MainWindow::dpiChanged(UINT dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    HFONT old = font_;
+    loadFont();
+    resizeToClientArea(&suggested);
+    layout();
+    DeleteObject(old);
 }
 
 void Win32MainWindow::resizeToClientArea(const RECT* suggested) {
@@ -148,6 +161,17 @@ void Win32MainWindow::resizeToClientArea(const RECT* suggested) {
         y = work.top + (work.bottom - work.top - height) / 2;
     }
     SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame drawn differs from the one computed for the DPI (Wine
+    // scales the computed menu bar, not the drawn one), the client area is
+    // measured and the window sized once more.
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int dx = px(clientWidth) - client.right;
+    const int dy = px(clientHeight) - client.bottom;
+    if (dx != 0 || dy != 0) {
+        SetWindowPos(hwnd_, nullptr, 0, 0, width + dx, height + dy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void Win32MainWindow::layout() {
@@ -210,6 +234,29 @@ void Win32MainWindow::closeAndQuit() {
     } else if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
+}
+
+void Win32MainWindow::markSelection() {
+    const int selected = frame_.selectedCard();
+    for (Win32Card& card : cards_) {
+        card.setSelected(card.index() == selected);
+    }
+}
+
+int Win32MainWindow::runMessageLoop() {
+    MSG msg{};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        process(msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+void Win32MainWindow::process(MSG& msg) {
+    if (translateKey(msg) || IsDialogMessageW(hwnd_, &msg)) {
+        return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 bool Win32MainWindow::translateKey(const MSG& msg) {
@@ -282,10 +329,7 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             paint();
             return 0;
         case WM_DPICHANGED:
-            dpi_ = HIWORD(wParam);
-            loadFont();
-            resizeToClientArea(reinterpret_cast<const RECT*>(lParam));
-            layout();
+            dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_CLOSE:
             if (events_ != nullptr) {

@@ -32,9 +32,6 @@ class Win32MainWindow final : public Controls, public Toolkit {
     // Creates the window and its controls, hidden, centred on the screen.
     bool create();
     HWND hwnd() const { return hwnd_; }
-    // Handles the keys the cards answer to (arrows, Enter) before the
-    // dialog navigation of the message loop sees them.
-    bool translateKey(const MSG& msg);
 
     void attach(WindowEvents* events) override { events_ = events; }
     Controls& controls() override { return *this; }
@@ -44,6 +41,16 @@ class Win32MainWindow final : public Controls, public Toolkit {
     void closeAndQuit() override;
     void focusCard(int k) override;
     int focusedCard() const override;
+
+    // Runs the program's message loop until the quit message, and returns
+    // its exit status.
+    int runMessageLoop();
+    // Handles one message of the loop: the cards' keys, then the dialog
+    // navigation between the cards, then the message itself.
+    void process(MSG& msg);
+    // Tells screen readers which card the frame marks.
+    void markSelection();
+    HWND cardWindow(int k) const { return cards_.at(static_cast<std::size_t>(k)).hwnd(); }
 
     // Twips, and logical pixels, in device pixels at the window's DPI.
     int px(Twips twips) const;
@@ -58,12 +65,17 @@ class Win32MainWindow final : public Controls, public Toolkit {
     LabelControl& Colors() override { return labels_[2]; }
 
   private:
+    // Handles the keys the cards answer to (arrows, Enter) before the
+    // dialog navigation of the message loop sees them.
+    bool translateKey(const MSG& msg);
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int id);
     void paint();
     void layout();
+    void dpiChanged(UINT dpi, const RECT& suggested);
     void resizeToClientArea(const RECT* suggested);
+    // Creates the labels' font for the window's DPI, leaving the old one be.
     void loadFont();
 
     WindowEvents* events_ = nullptr;

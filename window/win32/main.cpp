@@ -3,12 +3,33 @@
 // with the Windows API.
 #include <windows.h>
 
+#include <objbase.h>
+
 #include "runtime/host/Host.h"
 #include "window/win32/Win32MainWindow.h"
+
+namespace {
+
+// Screen readers reach the cards' accessible objects through COM, for as
+// long as the window lives.
+struct ComApartment {
+    ComApartment() : ready(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (ready) {
+            CoUninitialize();
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    bool ready;
+};
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*command*/,
                     int /*show*/) {
     using namespace diruvari;
+    const ComApartment com;
     // The window is made whole before the host that plays on it.
     Win32MainWindow window;
     if (!window.create()) {
@@ -16,13 +37,5 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     }
     Host host(window);
     host.start();
-    MSG msg{};
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (window.translateKey(msg) || IsDialogMessageW(window.hwnd(), &msg)) {
-            continue;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return window.runMessageLoop();
 }
