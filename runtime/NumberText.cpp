@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/NumberText.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -27,23 +26,46 @@ std::string_view trimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-}  // namespace
-
-std::optional<double> textToDouble(std::string_view text) {
-    text = trimBlanks(text);
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    if (text.empty()) {
-        return std::nullopt;
-    }
+// The digits' value, or none for anything but the digits 0-9. Exact while
+// the value stays below 2^53, which every card index does by far.
+std::optional<double> digitsValue(std::string_view digits) {
     double value = 0;
-    const auto* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
-    if (error != std::errc{} || stop != end || !std::isfinite(value)) {
-        return std::nullopt;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
     }
     return value;
+}
+
+}  // namespace
+
+// Read by hand rather than with std::from_chars, whose floating-point form
+// not every standard library has, and never through the C locale, which
+// may want a decimal comma.
+std::optional<double> textToDouble(std::string_view text) {
+    text = trimBlanks(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const auto point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    const auto wholeValue = digitsValue(whole);
+    const auto fractionValue = digitsValue(fraction);
+    if ((whole.empty() && fraction.empty()) || !wholeValue || !fractionValue) {
+        return std::nullopt;
+    }
+    const double value =
+        *wholeValue + *fractionValue / std::pow(10.0, static_cast<double>(fraction.size()));
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
 }
 
 std::optional<std::int16_t> textToInt16(std::string_view text) {

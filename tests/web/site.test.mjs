@@ -1,0 +1,323 @@
+// SPDX-License-Identifier: MIT
+// The game's page in Debian's Chromium: real mouse clicks and key presses,
+// pixels from screenshots, and the accessibility tree.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+
+import { launch, openGame, serve } from './harness.mjs';
+import { decodePng } from './png.mjs';
+
+const orange = '#ffc080';
+const black = '#000000';
+const palette = ['#ff0000', '#00ff00', '#0000ff', '#ffff00', '#ff00ff', '#00ffff'];
+const names = ['Red', 'Green', 'Blue', 'Yellow', 'Magenta', 'Cyan'];
+const letters = 'RGBYMC';
+// Cards 5 and 6 make a pair, as do 14 and 15; no other neighbours match.
+const board = 'RGBR GRRG BGBR RGBB';
+const deadBoard = 'RGBR GBRG BRGB RGBR';
+const draws = (text) => [...text.replace(/ /g, '')].map((c) => letters.indexOf(c));
+
+let browser, site, testSite;
+before(async () => {
+    browser = await launch();
+    site = await serve(process.env.DIRUVARI_SITE);
+    testSite = await serve(process.env.DIRUVARI_TEST_SITE);
+});
+after(async () => {
+    await browser.close();
+    site.close();
+    testSite.close();
+});
+
+// The game on the test page, with helpers that act as a player does.
+async function game(url = testSite.url, options = {}) {
+    const g = await openGame(browser, url, options);
+    const { page } = g;
+    const card = (k) => page.locator('.card').nth(k);
+    Object.assign(g, {
+        card,
+        async clickCard(k) {
+            const box = await card(k).boundingBox();
+            await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+        },
+        async clickReset() {
+            const box = await page.locator('#reset').boundingBox();
+            await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+        },
+        paint: (text) => page.evaluate((d) => d.forEach((r, k) => Module._diruvari_test_paint(k, r)),
+                                       draws(text)),
+        queue: (rs, n) => page.evaluate(([d, n]) => d.forEach((r) => Module._diruvari_test_queue_draw(r, n)),
+                                        [rs, n]),
+        setLevel: (lvl, cardsleft) =>
+            page.evaluate(([l, c]) => Module._diruvari_test_set_level(l, c), [lvl, cardsleft]),
+        labels: () => page.locator('.label').allTextContents(),
+        // The game resumes a moment after its box has gone: waits for the
+        // labels to read `expected`, then compares them.
+        async labelsBecome(expected) {
+            await page.waitForFunction(
+                (e) => [...document.querySelectorAll('.label')].map((l) => l.textContent).join('|') === e,
+                expected.join('|'), { timeout: 5000 }).catch(() => {});
+            assert.deepEqual(await page.locator(".label").allTextContents(), expected);
+        },
+        box: () => page.getByRole('alertdialog'),
+        // The client area as it is painted, in device pixels of the page.
+        async shot() {
+            const client = await page.locator('#client').boundingBox();
+            const image = decodePng(await page.screenshot({ clip: client }));
+            const scale = image.width / client.width;
+            return { at: (x, y) => image.at(Math.floor(x * scale), Math.floor(y * scale)) };
+        },
+        focusedName: () => page.evaluate(() => document.activeElement.getAttribute('aria-label')),
+    });
+    return g;
+}
+
+// The gap left of card k, where the frame's ring shows exactly while k is
+// selected, and the card's centre.
+const gapLeft = (shot, k) => shot.at(33 * (k % 4) + 1, 33 * Math.floor(k / 4) + 18);
+const centre = (shot, k) => shot.at(33 * (k % 4) + 18, 33 * Math.floor(k / 4) + 18);
+
+describe('the shipped site', () => {
+    test('is the window centred on a page of its own, fetching nothing from elsewhere', async () => {
+        const g = await game(site.url);
+        assert.equal(await g.page.title(), 'Diruvari!');
+        const client = await g.page.locator('#client').boundingBox();
+        assert.deepEqual([client.width, client.height], [264, 135]);
+        const win = await g.page.locator('#window').boundingBox();
+        assert.ok(Math.abs(win.x + win.width / 2 - 240) <= 1 && Math.abs(win.y + win.height / 2 - 160) <= 1);
+        assert.equal(await g.page.getByRole('menuitem').textContent(), 'Reset');
+        assert.deepEqual(await g.labels(), ['Level: 1', 'Cards: 15', 'Colors: 3']);
+        assert.equal(await g.page.evaluate(() => typeof Module._diruvari_test_paint), 'undefined');
+        assert.ok(g.requests.every((r) => r.startsWith(site.url)), g.requests.join(' '));
+        assert.equal(g.requests.filter((r) => r.endsWith('.ttf')).length, 1, 'the bundled face');
+        assert.equal(await g.page.evaluate(() => document.fonts.check('21px Blankenburg_UNZ1A')), true);
+        assert.deepEqual(g.problems, []);
+        await g.close();
+    });
+
+    // Plays level 1 into level 2 reading the cards' names as a screen reader
+    // does, with `act` clicking a card.
+    async function playLevelOne(g, act) {
+        for (let moves = 0; moves < 200; ++moves) {
+            if (await g.box().isVisible()) {
+                const prompt = await g.box().locator('p').textContent();
+                await g.page.keyboard.press('Enter');
+                if (prompt === 'Wow! You beat level 1!') return;
+                continue;
+            }
+            const colours = await g.page.locator('.card').evaluateAll((cards) =>
+                cards.map((c) => c.getAttribute('aria-label').split(' ')[0]));
+            let pair = null;
+            for (let a = 0; a < 16 && !pair; ++a) {
+                if (a % 4 < 3 && colours[a] === colours[a + 1]) pair = [a, a + 1];
+                else if (a < 12 && colours[a] === colours[a + 4]) pair = [a, a + 4];
+            }
+            pair ??= [0, 0];
+            await act(g, pair[0]);
+            if (await g.box().isVisible()) continue;
+            await act(g, pair[1]);
+        }
+        assert.fail('level 1 was not won in 200 moves');
+    }
+
+    test('plays from level 1 into level 2 with the mouse alone, and with the keyboard alone', async () => {
+        const mouse = async (g, k) => g.clickCard(k);
+        const keyboard = async (g, k) => {
+            let at = await g.page.evaluate(() => [...document.querySelectorAll('.card')].indexOf(document.activeElement));
+            while (at % 4 < k % 4) { await g.page.keyboard.press('ArrowRight'); ++at; }
+            while (at % 4 > k % 4) { await g.page.keyboard.press('ArrowLeft'); --at; }
+            while (at < k - 3) { await g.page.keyboard.press('ArrowDown'); at += 4; }
+            while (at > k + 3) { await g.page.keyboard.press('ArrowUp'); at -= 4; }
+            await g.page.keyboard.press(k % 2 ? 'Enter' : 'Space');
+        };
+        for (const act of [mouse, keyboard]) {
+            const g = await game(site.url);
+            await playLevelOne(g, act);
+            await g.labelsBecome(['Level: 2', 'Cards: 25', 'Colors: 3']);
+            assert.deepEqual(g.problems, []);
+            await g.close();
+        }
+    });
+});
+
+describe('the test page', () => {
+    test('mouse clicks select, pair and reset; the ring shows only outside the card', async () => {
+        const g = await game();
+        await g.paint(board);
+        let shot = await g.shot();
+        assert.equal(gapLeft(shot, 5), orange);
+        assert.equal(shot.at(1, 1), orange, 'the background');
+        await g.clickCard(5);
+        shot = await g.shot();
+        for (const [x, y] of [[34, 50], [67, 50], [50, 34], [50, 67]]) assert.equal(shot.at(x, y), black, `${x},${y}`);
+        assert.equal(centre(shot, 5), palette[0]);
+        assert.equal(shot.at(36.5, 50), '#ffffff', "the card's bevel is not covered");
+        await g.queue([2], 3);
+        await g.clickCard(6);
+        shot = await g.shot();
+        assert.equal(gapLeft(shot, 5), orange, 'a pair hides the frame');
+        assert.equal(centre(shot, 5), palette[2], 'the selected card is repainted');
+        assert.equal(centre(shot, 6), palette[0]);
+        assert.deepEqual(await g.labels(), ['Level: 1', 'Cards: 14', 'Colors: 3']);
+        await g.clickCard(9);
+        await g.clickReset();
+        shot = await g.shot();
+        assert.equal(gapLeft(shot, 9), orange, 'Reset clears the selection');
+        assert.deepEqual(await g.labels(), ['Level: 1', 'Cards: 15', 'Colors: 3']);
+        assert.deepEqual(g.problems, []);
+        await g.close();
+    });
+
+    test('screen readers hear the names, the selection and the labels', async () => {
+        const g = await game();
+        await g.paint(board);
+        await g.clickCard(6);
+        const tree = await g.page.locator('#window').ariaSnapshot();
+        assert.match(tree, /button "Red card, row 2, column 3" \[pressed\]/);
+        assert.match(tree, /button "Green card, row 1, column 2"\n/);
+        assert.match(tree, /button "Blue card, row 4, column 4"/);
+        assert.match(tree, /menuitem "Reset"/);
+        assert.match(tree, /Cards: 15/);
+        assert.equal(await g.page.locator('#labels').getAttribute('aria-live'), 'polite');
+        assert.equal((tree.match(/\[pressed\]/g) ?? []).length, 1);
+        await g.close();
+    });
+
+    test('a won level stands its box over Cards: 0, refuses the board, and deals level 2', async () => {
+        const g = await game();
+        await g.paint(board);
+        await g.setLevel(1, 1);
+        await g.clickCard(5);
+        await g.clickCard(6);
+        const box = g.box();
+        await box.waitFor();
+        assert.equal(await box.getByRole('heading').textContent(), 'Diruvari');
+        assert.equal(await box.locator('p').textContent(), 'Wow! You beat level 1!');
+        assert.equal(await g.page.evaluate(() => document.activeElement.id), 'box-ok');
+        assert.deepEqual(await g.labels(), ['Level: 1', 'Cards: 0', 'Colors: 3']);
+        const painted = await g.page.screenshot();
+        assert.ok(painted.length > 0);
+        await g.clickCard(0);
+        await g.clickReset();
+        assert.equal(await box.isVisible(), true, 'the board and Reset do nothing behind the box');
+        await g.page.keyboard.press('Escape');
+        await box.waitFor({ state: 'hidden' });
+        await g.labelsBecome(['Level: 2', 'Cards: 25', 'Colors: 3']);
+        assert.equal(await g.page.locator('.card[aria-pressed="true"]').count(), 0);
+        await g.close();
+    });
+
+    test('a dead board is announced and the level dealt again', async () => {
+        const g = await game();
+        await g.paint(deadBoard);
+        await g.queue(draws(board), 3);
+        await g.clickCard(6);
+        await g.box().waitFor();
+        assert.equal(await g.box().locator('p').textContent(), 'Sorry, there are no more moves.');
+        await g.page.keyboard.press('Enter');
+        await g.box().waitFor({ state: 'hidden' });
+        await g.labelsBecome(['Level: 1', 'Cards: 15', 'Colors: 3']);
+        const colours = await g.page.locator('.card').evaluateAll((cards) =>
+            cards.map((c) => c.getAttribute('aria-label').split(' ')[0][0]).join(''));
+        assert.equal(colours, board.replace(/ /g, ''));
+        await g.close();
+    });
+
+    test('the final win shows both boxes, then the window leaves and the game can start again', async () => {
+        const g = await game();
+        await g.paint(board);
+        await g.setLevel(0, 1);
+        await g.clickCard(5);
+        await g.clickCard(6);
+        const prompts = [];
+        for (let i = 0; i < 2; ++i) {
+            await g.box().waitFor();
+            prompts.push(await g.box().locator('p').textContent());
+            await g.page.getByRole('button', { name: 'OK' }).click();
+            await g.page.waitForFunction((n) => !document.getElementById('box').open || n === 0, i);
+        }
+        assert.deepEqual(prompts, ['Wow! You beat level 0!', 'Cool, you beat Level 0! You win!']);
+        await g.page.locator('#window').waitFor({ state: 'detached' });
+        assert.equal(await g.box().isVisible(), false);
+        const again = g.page.getByRole('button', { name: /again/ });
+        assert.equal(await again.isVisible(), true);
+        await again.click();
+        await g.page.locator('#window:not([hidden])').waitFor();
+        await g.labelsBecome(['Level: 1', 'Cards: 15', 'Colors: 3']);
+        assert.deepEqual(g.problems, []);
+        await g.close();
+    });
+
+    test('the keyboard plays from card 0, and a held Enter clicks once', async () => {
+        const g = await game();
+        await g.paint(board);
+        assert.equal(await g.focusedName(), 'Red card, row 1, column 1', 'card 0 has the focus');
+        for (let k = 1; k < 16; ++k) {
+            await g.page.keyboard.press('Tab');
+            assert.equal(await g.page.evaluate(() => [...document.querySelectorAll('.card')].indexOf(document.activeElement)), k);
+        }
+        await g.card(0).focus();
+        for (const key of ['ArrowRight', 'ArrowDown', 'ArrowLeft', 'ArrowLeft']) await g.page.keyboard.press(key);
+        assert.equal(await g.focusedName(), 'Green card, row 2, column 1', 'no step across the edge');
+        await g.page.keyboard.press('ArrowRight');
+        await g.page.keyboard.press('Space');
+        assert.equal(await g.card(5).getAttribute('aria-pressed'), 'true');
+        await g.setLevel(2, 1);
+        await g.page.keyboard.press('ArrowRight');
+        await g.page.keyboard.down('Enter');
+        await g.box().waitFor();
+        for (let i = 0; i < 5; ++i) await g.page.keyboard.down('Enter');  // repeats while held
+        assert.equal(await g.box().isVisible(), true, 'a repeat answered the box');
+        await g.page.keyboard.up('Enter');
+        await g.page.keyboard.press('Enter');
+        await g.box().waitFor({ state: 'hidden' });
+        await g.labelsBecome(['Level: 3', 'Cards: 15', 'Colors: 4']);
+        assert.equal(await g.focusedName() !== null, true);
+        assert.equal(await g.page.evaluate(() => [...document.querySelectorAll('.card')].indexOf(document.activeElement)), 6,
+                     'the focus is back on its card');
+        await g.page.keyboard.down('Enter');
+        await g.page.keyboard.down('Enter');
+        await g.page.keyboard.up('Enter');
+        assert.equal(await g.page.locator('.card[aria-pressed="true"]').count(), 1, 'a held Enter selects once');
+        await g.close();
+    });
+
+    test('1,000 random clicks and resets leave no console error and no uncaught exception', async () => {
+        const g = await game();
+        // xorshift32, seeded as the other randomised tests are.
+        let seed = Number(process.env.DIRUVARI_SEED ?? 20261209) | 0 || 1;
+        const random = (n) => {
+            seed ^= seed << 13;
+            seed ^= seed >>> 17;
+            seed ^= seed << 5;
+            return (seed >>> 0) % n;
+        };
+        let boxes = 0;
+        for (let i = 0; i < 1000; ++i) {
+            if (await g.box().isVisible()) {
+                ++boxes;
+                await g.page.keyboard.press('Enter');
+                continue;
+            }
+            // Mostly the selected card's same-coloured neighbour, when it
+            // has one, so that pairs are made and levels won.
+            const partner = await g.page.evaluate(() => {
+                const cards = [...document.querySelectorAll('.card')];
+                const s = cards.findIndex((c) => c.getAttribute('aria-pressed') === 'true');
+                if (s < 0) return -1;
+                const colour = (k) => cards[k].getAttribute('aria-label').split(' ')[0];
+                const near = [s - 4, s + 4, s % 4 > 0 ? s - 1 : -1, s % 4 < 3 ? s + 1 : -1];
+                return near.find((t) => t >= 0 && t < 16 && colour(t) === colour(s)) ?? -1;
+            });
+            if (random(50) === 0) await g.clickReset();
+            else await g.clickCard(partner >= 0 && random(4) > 0 ? partner : random(16));
+        }
+        const [level, cards] = await g.labels();
+        assert.match(level, /^Level: \d$/);
+        assert.match(cards, /^Cards: \d+$/);
+        assert.equal(await g.page.locator('.card:not([hidden])').count(), 16);
+        assert.deepEqual(g.problems, [], `seed ${process.env.DIRUVARI_SEED ?? 20261209}`);
+        console.log(`1,000 events, ${boxes} boxes answered, ended on ${level}, ${cards}`);
+        await g.close();
+    });
+});

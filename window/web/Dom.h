@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "runtime/ColorValue.h"
+
+namespace diruvari::dom {
+
+// The page's side of the window: each call changes the document at once.
+// Positions and sizes are in CSS pixels.
+
+// Builds the window from its design's figures, hidden.
+void buildWindow();
+void showWindow();
+// Takes the window off the page and offers to start the game again.
+void closeWindow();
+
+void paintCard(int k, ColorValue color, const std::string& name);
+void placeCard(int k, double left, double top);
+void showCard(int k, bool visible);
+void markCard(int k, bool selected);
+void placeFrame(bool visible, double left, double top);
+void setLabel(int i, const std::string& text);
+
+// A modal dialog with the prompt and OK; the caller is suspended until the
+// player has pressed OK, or Escape, which acts as OK.
+void showBox(const std::string& prompt);
+
+void focusCard(int k);
+int focusedCard();
+
+}  // namespace diruvari::dom

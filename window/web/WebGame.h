@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+
+#include "runtime/RandomSource.h"
+#include "runtime/host/Host.h"
+#include "window/web/WebWindow.h"
+
+namespace diruvari {
+
+// The game on the page: the window, and the host that plays on it. It lives
+// as long as the page does.
+struct WebGame {
+    explicit WebGame(std::unique_ptr<RandomSource> random) : host(window, std::move(random)) {}
+
+    WebWindow window;
+    Host host;
+};
+
+// Makes the game and starts it; the page's events then reach it.
+WebGame& startWebGame(std::unique_ptr<RandomSource> random);
+
+}  // namespace diruvari

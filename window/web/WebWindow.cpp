@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+#include "window/web/WebWindow.h"
+
+#include <cmath>
+
+#include "runtime/host/WindowEvents.h"
+#include "window/CardName.h"
+#include "window/Design.h"
+#include "window/DesignState.h"
+#include "window/web/Dom.h"
+
+namespace diruvari {
+
+double cssPixels(Twips twips) {
+    return static_cast<double>(
+        std::lround(static_cast<double>(twips) * logicalPixelsPerInch / twipsPerInch));
+}
+
+void WebCard::setVisible(bool visible) {
+    dom::showCard(index(), visible);
+}
+
+void WebCard::recoloured() {
+    dom::paintCard(index(), backColor(), cardName(index(), backColor()));
+}
+
+void WebCard::moved() {
+    dom::placeCard(index(), cssPixels(left()), cssPixels(top()));
+}
+
+void WebFrame::repaint() const {
+    dom::placeFrame(visible(), cssPixels(left()), cssPixels(top()));
+}
+
+void WebFrame::selectionChanged() {
+    window_.markSelection();
+}
+
+void WebLabel::setCaption(const std::string& caption) {
+    dom::setLabel(position_, caption);
+}
+
+WebWindow::WebWindow() {
+    dom::buildWindow();
+    for (int k = 0; k < cardCount; ++k) {
+        cards_.emplace_back(k);
+        dom::paintCard(k, cardDesignColor, cardName(k, cardDesignColor));
+    }
+    returnToDesign(*this);
+}
+
+void WebWindow::showWindow() {
+    dom::showWindow();
+}
+
+void WebWindow::showBox(const std::string& prompt) {
+    boxOpen_ = true;
+    dom::showBox(prompt);
+    boxOpen_ = false;
+}
+
+void WebWindow::closeAndQuit() {
+    if (!closed_) {
+        closed_ = true;
+        dom::closeWindow();
+    }
+}
+
+void WebWindow::focusCard(int k) {
+    dom::focusCard(k);
+}
+
+int WebWindow::focusedCard() const {
+    return dom::focusedCard();
+}
+
+void WebWindow::loadCard(int k) {
+    resetCardToDesign(Card(k), false);
+}
+
+void WebWindow::unloadCard(int k) {
+    Card(k).setVisible(false);
+}
+
+CardControl& WebWindow::Card(int k) {
+    return cards_.at(static_cast<std::size_t>(k));
+}
+
+void WebWindow::cardClicked(int k) {
+    if (events_ != nullptr) {
+        events_->cardClicked(k);
+    }
+}
+
+void WebWindow::resetChosen() {
+    if (events_ != nullptr) {
+        events_->resetChosen();
+    }
+}
+
+void WebWindow::markSelection() {
+    const int selected = frame_.selectedCard();
+    for (int k = 0; k < cardCount; ++k) {
+        dom::markCard(k, k == selected);
+    }
+}
+
+}  // namespace diruvari

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+// The game in a browser: the same rules on a window that is part of a page.
+#include "runtime/Generator.h"
+#include "window/web/WebGame.h"
+
+int main() {
+    diruvari::startWebGame(std::make_unique<diruvari::Generator>());
+    // The page goes on handling the player's events after main returns.
+    return 0;
+}
