@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+// The site in headless Chromium against baselines from the same run: its
+// size, the time to its first painted board against a static page of the
+// same look without WebAssembly, the time a click takes to update the page,
+// and the memory over 10,000 rebuilds. Prints rows of the benchmark table.
+//   node web_bench.mjs <site> <test-site> [runs]
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { gzipSync } from 'node:zlib';
+
+import { launch, openGame, serve } from '../../tests/web/harness.mjs';
+
+const [siteDir, testSiteDir, runsText] = process.argv.slice(2);
+const runs = Number(runsText ?? 21);
+const row = (what, measured, target, met) =>
+    console.log(`| ${what.padEnd(44)} | ${measured.padEnd(26)} | ${target.padEnd(12)} | ${(met ? 'yes' : 'NO').padEnd(4)} |`);
+const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+
+// Size: every file of the site, as a server would send it gzipped.
+const files = fs.readdirSync(siteDir);
+const gzipped = files.reduce((sum, f) => sum + gzipSync(fs.readFileSync(path.join(siteDir, f)), { level: 9 }).length, 0);
+row('web: whole site, gzipped', `${(gzipped / 1000).toFixed(1)} KB (${files.length} files)`, '<= 120 KB',
+    gzipped <= 120000);
+
+const browser = await launch();
+
+// The baseline: the game's own page as first painted, its scripts taken
+// out, so that it looks the same and loads the same face.
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'diruvari-bench-'));
+for (const f of files) fs.copyFileSync(path.join(siteDir, f), path.join(work, f));
+{
+    const site = await serve(siteDir);
+    const g = await openGame(browser, site.url);
+    await g.page.waitForFunction(() => performance.getEntriesByName('board-painted').length > 0);
+    let html = await g.page.evaluate(() => {
+        document.querySelectorAll('script, dialog, link[href$=".wasm"]').forEach((e) => e.remove());
+        return '<!DOCTYPE html>\n' + document.documentElement.outerHTML;
+    });
+    html = html.replace('</body>', `<script>requestAnimationFrame(() => setTimeout(() =>
+        performance.mark('board-painted')));</script></body>`);
+    fs.writeFileSync(path.join(work, 'static.html'), html);
+    await g.close();
+    site.close();
+}
+const pages = await serve(work);
+const firstPaint = async (name) => {
+    const context = await browser.newContext({ viewport: { width: 480, height: 320 } });
+    const page = await context.newPage();
+    await page.goto(pages.url + name);
+    await page.waitForFunction(() => performance.getEntriesByName('board-painted').length > 0);
+    const ms = await page.evaluate(() => performance.getEntriesByName('board-painted')[0].startTime);
+    await context.close();
+    return ms;
+};
+const times = { static: [], game: [] };
+for (let i = 0; i < runs; ++i) {
+    times.static.push(await firstPaint('static.html'));
+    times.game.push(await firstPaint('index.html'));
+}
+const [staticMs, gameMs] = [median(times.static), median(times.game)];
+row('web: static page, navigation to first paint', `${staticMs.toFixed(1)} ms (${runs} runs)`, '', true);
+row('web: game, navigation to first painted board', `${gameMs.toFixed(1)} ms (${runs} runs)`, '', true);
+row('web: time ratio game / static page', (gameMs / staticMs).toFixed(3), '<= 1.5', gameMs / staticMs <= 1.5);
+pages.close();
+fs.rmSync(work, { recursive: true });
+
+// A click, from its dispatch to the page's style and layout updated; the
+// browser paints that in its next frame.
+const testSite = await serve(testSiteDir);
+const g = await openGame(browser, testSite.url);
+const clicks = await g.page.evaluate(() => {
+    const cards = [...document.querySelectorAll('.card')];
+    const timed = (action) => {
+        const start = performance.now();
+        action();
+        document.getElementById('client').getBoundingClientRect();
+        void getComputedStyle(cards[5]).backgroundColor;
+        return performance.now() - start;
+    };
+    const result = { selection: [], pair: [], reset: [] };
+    for (let i = 0; i < 300; ++i) {
+        Module._diruvari_test_set_level(1, 10);
+        [5, 6].forEach((k) => Module._diruvari_test_paint(k, 0));
+        result.selection.push(timed(() => cards[5].click()));
+        result.pair.push(timed(() => cards[6].click()));
+        result.reset.push(timed(() => document.getElementById('reset').click()));
+    }
+    return result;
+});
+for (const [what, ms] of Object.entries(clicks)) {
+    const m = median(ms);
+    row(`web: click to page updated, ${what}, median`, `${m.toFixed(3)} ms`, '< 2 ms', m < 2);
+}
+
+// Memory: the JavaScript heap after garbage collection and the WebAssembly
+// memory, after 10 and after 10,000 rebuilds.
+const cdp = await g.page.context().newCDPSession(g.page);
+await cdp.send('Performance.enable');
+const memory = async (resets) => {
+    await g.page.evaluate((n) => { for (let i = 0; i < n; ++i) document.getElementById('reset').click(); }, resets);
+    await cdp.send('HeapProfiler.collectGarbage');
+    const { metrics } = await cdp.send('Performance.getMetrics');
+    const heap = metrics.find((m) => m.name === 'JSHeapUsedSize').value;
+    const wasm = await g.page.evaluate(() => HEAP8.length);
+    return (heap + wasm) / (1024 * 1024);
+};
+const after10 = await memory(10);
+const after10000 = await memory(10000 - 10);
+row('web: memory after 10 rebuilds', `${after10.toFixed(2)} MiB`, '', true);
+row('web: memory after 10,000 rebuilds', `${after10000.toFixed(2)} MiB`, '+ < 1 MiB', after10000 - after10 < 1);
+if (g.problems.length > 0) {
+    console.error(g.problems.join('\n'));
+    process.exitCode = 1;
+}
+await g.close();
+testSite.close();
+await browser.close();
