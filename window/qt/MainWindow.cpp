@@ -159,14 +159,6 @@ int MainWindow::focusedCard() const {
     return card != nullptr ? card->index() : -1;
 }
 
-void MainWindow::loadCard(int k) {
-    resetCardToDesign(*cards_.at(k), false);
-}
-
-void MainWindow::unloadCard(int k) {
-    cards_.at(k)->setVisible(false);
-}
-
 CardControl& MainWindow::Card(int k) {
     return *cards_.at(k);
 }

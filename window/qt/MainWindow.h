@@ -6,7 +6,7 @@
 #include <array>
 
 #include "runtime/host/Toolkit.h"
-#include "window/Controls.h"
+#include "window/InPlaceControls.h"
 
 class QAction;
 class QMessageBox;
@@ -21,7 +21,7 @@ class FormSurface;
 // its message boxes, and the translation of Qt's events into the host's.
 // The cards are made once and kept; unloading hides cards 1-15, so a
 // rebuild never deletes the card whose click is being handled.
-class MainWindow final : public QMainWindow, public Controls, public Toolkit {
+class MainWindow final : public QMainWindow, public InPlaceControls, public Toolkit {
     Q_OBJECT
 
   public:
@@ -37,8 +37,6 @@ class MainWindow final : public QMainWindow, public Controls, public Toolkit {
     void focusCard(int k) override;
     int focusedCard() const override;
 
-    void loadCard(int k) override;
-    void unloadCard(int k) override;
     CardControl& Card(int k) override;
     FrameControl& Frame() override;
     LabelControl& Level() override;

@@ -74,14 +74,6 @@ int WebWindow::focusedCard() const {
     return dom::focusedCard();
 }
 
-void WebWindow::loadCard(int k) {
-    resetCardToDesign(Card(k), false);
-}
-
-void WebWindow::unloadCard(int k) {
-    Card(k).setVisible(false);
-}
-
 CardControl& WebWindow::Card(int k) {
     return cards_.at(static_cast<std::size_t>(k));
 }

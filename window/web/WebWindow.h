@@ -6,8 +6,8 @@
 
 #include "runtime/host/Toolkit.h"
 #include "window/CardState.h"
-#include "window/Controls.h"
 #include "window/FrameState.h"
+#include "window/InPlaceControls.h"
 
 namespace diruvari {
 
@@ -49,7 +49,7 @@ class WebLabel final : public LabelControl {
 // rules work through, its modal dialogs, and the translation of the page's
 // events into the host's. Everything is drawn in CSS pixels, so it stays
 // crisp at any device pixel ratio and any zoom.
-class WebWindow final : public Controls, public Toolkit {
+class WebWindow final : public InPlaceControls, public Toolkit {
   public:
     WebWindow();
     WebWindow(const WebWindow&) = delete;
@@ -64,8 +64,6 @@ class WebWindow final : public Controls, public Toolkit {
     void focusCard(int k) override;
     int focusedCard() const override;
 
-    void loadCard(int k) override;
-    void unloadCard(int k) override;
     CardControl& Card(int k) override;
     FrameControl& Frame() override { return frame_; }
     LabelControl& Level() override { return labels_[0]; }

@@ -184,14 +184,6 @@ void Win32MainWindow::layout() {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void Win32MainWindow::loadCard(int k) {
-    resetCardToDesign(Card(k), false);
-}
-
-void Win32MainWindow::unloadCard(int k) {
-    Card(k).setVisible(false);
-}
-
 CardControl& Win32MainWindow::Card(int k) {
     return cards_.at(static_cast<std::size_t>(k));
 }

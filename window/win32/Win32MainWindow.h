@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "runtime/host/Toolkit.h"
-#include "window/Controls.h"
+#include "window/InPlaceControls.h"
 #include "window/win32/Win32Controls.h"
 
 namespace diruvari {
@@ -22,7 +22,7 @@ constexpr int resetCommand = 100;
 // work through, its message boxes, and the translation of window messages
 // into the host's events. The cards are made once and a rebuild resets them
 // in place.
-class Win32MainWindow final : public Controls, public Toolkit {
+class Win32MainWindow final : public InPlaceControls, public Toolkit {
   public:
     Win32MainWindow();
     ~Win32MainWindow() override;
@@ -56,8 +56,6 @@ class Win32MainWindow final : public Controls, public Toolkit {
     int px(Twips twips) const;
     int scaled(int pixels) const;
 
-    void loadCard(int k) override;
-    void unloadCard(int k) override;
     CardControl& Card(int k) override;
     FrameControl& Frame() override { return frame_; }
     LabelControl& Level() override { return labels_[0]; }

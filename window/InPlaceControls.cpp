@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#include "window/InPlaceControls.h"
+
+#include "window/DesignState.h"
+
+namespace diruvari {
+
+void InPlaceControls::loadCard(int k) {
+    resetCardToDesign(Card(k), false);
+}
+
+void InPlaceControls::unloadCard(int k) {
+    Card(k).setVisible(false);
+}
+
+}  // namespace diruvari
