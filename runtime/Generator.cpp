@@ -20,9 +20,13 @@ constexpr std::uint64_t goldenGamma = 0x9E3779B97F4A7C15ULL;
 }  // namespace
 
 std::uint64_t Generator::systemClock() {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    // The steady clock adds its finer ticks where the wall clock counts only
+    // milliseconds, as in a browser.
+    const auto wall = std::chrono::system_clock::now().time_since_epoch();
+    const auto steady = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+        std::chrono::duration_cast<std::chrono::nanoseconds>(wall).count() +
+        std::chrono::duration_cast<std::chrono::nanoseconds>(steady).count());
 }
 
 Generator::Generator(Clock clock) : clock_(std::move(clock)) {}

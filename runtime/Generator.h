@@ -15,7 +15,8 @@ class Generator final : public RandomSource {
   public:
     using Clock = std::function<std::uint64_t()>;
 
-    // Nanoseconds since the epoch: a fresh reading at every reseed.
+    // Nanoseconds since the epoch, with the steady clock's added: a fresh
+    // reading at every reseed.
     static std::uint64_t systemClock();
 
     explicit Generator(Clock clock = systemClock);
