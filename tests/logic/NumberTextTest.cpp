@@ -36,6 +36,10 @@ TEST(NumberText, TextThatIsNoNumberGivesNoValue) {
         EXPECT_FALSE(textToDouble(text)) << '"' << text << '"';
         EXPECT_FALSE(textToInt16(text)) << '"' << text << '"';
     }
+    EXPECT_FALSE(textToDouble(std::string(400, '9'))) << "past the largest double";
+    EXPECT_FALSE(textToDouble(".")) << "a point with no digits";
+    EXPECT_EQ(textToDouble("5."), 5.0);
+    EXPECT_EQ(textToDouble(".25"), 0.25);
     EXPECT_FALSE(textToInt16("32768"));
     EXPECT_FALSE(textToInt16("-32769"));
     EXPECT_FALSE(textToInt16("2.5"));
