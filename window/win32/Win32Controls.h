@@ -9,7 +9,6 @@
 #include "window/Controls.h"
 #include "window/Design.h"
 #include "window/FrameState.h"
-#include "window/Grid.h"
 
 namespace diruvari {
 
