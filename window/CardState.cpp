@@ -20,4 +20,11 @@ void CardState::setTop(Twips top) {
     moved();
 }
 
+void CardState::markSelected(bool selected) {
+    if (selected != selected_) {
+        selected_ = selected;
+        selectionMarked();
+    }
+}
+
 }  // namespace diruvari

@@ -22,16 +22,24 @@ class CardState : public CardControl {
     Twips left() const { return left_; }
     Twips top() const { return top_; }
 
+    // Whether the selection frame marks this card, for screen readers.
+    bool selected() const { return selected_; }
+    void markSelected(bool selected);
+
   protected:
     // The card was painted in another colour: its face and name follow.
     virtual void recoloured() = 0;
     virtual void moved() = 0;
+    // The card was marked selected or no longer is: the toolkit tells
+    // screen readers in its own terms.
+    virtual void selectionMarked() = 0;
 
   private:
     int index_;
     ColorValue color_ = cardDesignColor;
     Twips left_ = cardMargin;
     Twips top_ = cardMargin;
+    bool selected_ = false;
 };
 
 }  // namespace diruvari

@@ -13,4 +13,11 @@ void InPlaceControls::unloadCard(int k) {
     Card(k).setVisible(false);
 }
 
+void InPlaceControls::markSelection() {
+    const int selected = Frame().selectedCard();
+    for (int k = 0; k < cardCount; ++k) {
+        Card(k).markSelected(k == selected);
+    }
+}
+
 }  // namespace diruvari

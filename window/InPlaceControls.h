@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "window/CardState.h"
 #include "window/Controls.h"
+#include "window/FrameState.h"
 
 namespace diruvari {
 
@@ -12,6 +14,13 @@ class InPlaceControls : public Controls {
   public:
     void loadCard(int k) final;
     void unloadCard(int k) final;
+
+    CardState& Card(int k) override = 0;
+    FrameState& Frame() override = 0;
+
+    // Marks the card that the frame marks as selected, and every other card
+    // as not, for screen readers. The frame calls it on every change.
+    void markSelection();
 };
 
 }  // namespace diruvari

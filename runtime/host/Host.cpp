@@ -76,10 +76,28 @@ void Host::resetChosen() {
 }
 
 void Host::windowClosed() {
+    // The toolkit reports the close of the window, also the one it makes
+    // itself in closeAndQuit(): the close is asked for once.
+    if (std::exchange(closed_, true)) {
+        return;
+    }
     // A box that stands returns once the toolkit has closed it, and the
     // runtime then ends the game inside the event that opened the box.
-    closed_ = true;
-    toolkit_.closeAndQuit();
+    if (!ended_) {
+        toolkit_.closeAndQuit();
+    }
+}
+
+KeyPolicy::Window Host::keyWindow() const {
+    return {toolkit_.focusedCard(), toolkit_.boxOpen(), ended_ || closed_};
+}
+
+KeyAnswer Host::keyDown(const KeyEvent& event) {
+    return keys_.down(event, keyWindow());
+}
+
+KeyAnswer Host::keyUp(const KeyEvent& event) {
+    return keys_.up(event, keyWindow());
 }
 
 void Host::unloadForm() {

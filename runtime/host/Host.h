@@ -7,6 +7,7 @@
 #include "game/Form1.h"
 #include "runtime/Generator.h"
 #include "runtime/host/FormWindow.h"
+#include "runtime/host/KeyPolicy.h"
 #include "runtime/host/Toolkit.h"
 #include "runtime/host/WindowEvents.h"
 #include "runtime/host/WindowRuntime.h"
@@ -22,7 +23,8 @@ namespace diruvari {
 //   close and quit; any other exception is a fault, reported on standard
 //   error, and the program stops with a non-zero status;
 // - card 0 has the keyboard focus at start, and a box or a rebuild hands
-//   the focus back to the card that had it.
+//   the focus back to the card that had it;
+// - it decides what every key does (KeyPolicy).
 // It owns the form and the window runtime; the toolkit is borrowed.
 class Host final : public WindowEvents, private FormWindow {
   public:
@@ -42,6 +44,9 @@ class Host final : public WindowEvents, private FormWindow {
     void cardClicked(int k) override;
     void resetChosen() override;
     void windowClosed() override;
+    KeyAnswer keyDown(const KeyEvent& event) override;
+    KeyAnswer keyUp(const KeyEvent& event) override;
+    void focusLost() override { keys_.forgetHeldKeys(); }
 
     bool ended() const { return ended_; }
     bool closed() const override { return closed_; }
@@ -58,10 +63,12 @@ class Host final : public WindowEvents, private FormWindow {
     bool refusing() const;
     void rememberFocus();
     void restoreFocus();
+    KeyPolicy::Window keyWindow() const;
 
     Toolkit& toolkit_;
     WindowRuntime runtime_;
     Form1 form_;
+    KeyPolicy keys_;
     int focusedCard_ = 0;
     bool started_ = false;
     bool ended_ = false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "runtime/host/Keys.h"
+
 namespace diruvari {
 
 // What the window system reports to the host, translated by a toolkit from
@@ -12,6 +14,12 @@ class WindowEvents {
     virtual void resetChosen() = 0;
     // The player closed the window, perhaps while a box stands.
     virtual void windowClosed() = 0;
+    // Every key down and up on the window and on its boxes; the toolkit
+    // then does what the answer says.
+    virtual KeyAnswer keyDown(const KeyEvent& event) = 0;
+    virtual KeyAnswer keyUp(const KeyEvent& event) = 0;
+    // The window lost the keyboard to another program (not to its own box).
+    virtual void focusLost() = 0;
 
   protected:
     WindowEvents() = default;

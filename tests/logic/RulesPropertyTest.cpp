@@ -18,7 +18,7 @@ namespace {
 
 const std::string deadBox = "Sorry, there are no more moves.";
 constexpr int quota[10] = {100, 15, 25, 15, 25, 50, 25, 50, 100, 50};
-constexpr int colours[10] = {6, 3, 3, 4, 4, 4, 5, 5, 5, 6};
+constexpr int levelColours[10] = {6, 3, 3, 4, 4, 4, 5, 5, 5, 6};
 
 bool neighbours(int a, int b) {
     return std::abs(a / 4 - b / 4) + std::abs(a % 4 - b % 4) == 1;
@@ -123,7 +123,7 @@ std::optional<std::pair<int, int>> RandomPlay::bestPair() {
     if (!u) {
         return std::nullopt;
     }
-    const ColorValue next = palette[static_cast<std::size_t>(colorDraw(*u, colours[level_]))];
+    const ColorValue next = palette[static_cast<std::size_t>(colorDraw(*u, levelColours[level_]))];
     Colours colours = board();
     std::optional<std::pair<int, int>> best;
     int most = -1;
@@ -208,9 +208,9 @@ void RandomPlay::check() {
     ASSERT_GE(form.cardsleft, 1);
     ASSERT_LE(form.cardsleft, quota[level_]);
     ASSERT_EQ(controls.cards.caption(), "Cards:" + numberText(cardsleft_));
-    ASSERT_EQ(controls.colors.caption(), "Colors:" + numberText(colours[level_]));
+    ASSERT_EQ(controls.colors.caption(), "Colors:" + numberText(levelColours[level_]));
     for (int k = 0; k < 16; ++k) {
-        const auto* end = palette.begin() + colours[level_];
+        const auto* end = palette.begin() + levelColours[level_];
         ASSERT_NE(std::find(palette.begin(), end, colour(k)), end) << "card " << k;
     }
     ASSERT_EQ(controls.frame.visible(), selected_.has_value());

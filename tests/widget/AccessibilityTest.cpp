@@ -21,12 +21,6 @@ class Accessibility : public GameWindowTest {
         return card != nullptr ? card->text(what) : QStringLiteral("(none)");
     }
     QWidget* focused() { return QApplication::focusWidget(); }
-    void press(int k, int key) { QTest::keyClick(window().cardButton(k), Qt::Key(key)); }
-    // Enter as the keyboard sends it, first pressed or repeating while held.
-    static void enter(QWidget* target, bool repeat) {
-        QKeyEvent event(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
-        QApplication::sendEvent(target, &event);
-    }
 };
 
 TEST_F(Accessibility, EveryCardNamesItsColourAndPlaceAndFollowsItsRepaints) {
@@ -75,64 +69,58 @@ TEST_F(Accessibility, TabRunsThroughTheCardsInIndexOrderFromCardZero) {
     }
 }
 
-TEST_F(Accessibility, ArrowKeysMoveBetweenNeighboursNeverAcrossARowEndOrOffTheBoard) {
+TEST_F(Accessibility, TheArrowsMoveTheFocusThroughTheWindowAndSelectNothing) {
     const struct {
         int from;
         Qt::Key key;
         int to;
-    } moves[] = {
-        {5, Qt::Key_Right, 6},   {5, Qt::Key_Left, 4},   {5, Qt::Key_Up, 1},
-        {5, Qt::Key_Down, 9},    {3, Qt::Key_Right, 3},  {4, Qt::Key_Left, 4},
-        {0, Qt::Key_Up, 0},      {0, Qt::Key_Left, 0},   {15, Qt::Key_Down, 15},
-        {15, Qt::Key_Right, 15}, {12, Qt::Key_Down, 12}, {7, Qt::Key_Right, 7},
-    };
+    } moves[] = {{5, Qt::Key_Right, 6}, {5, Qt::Key_Left, 4}, {5, Qt::Key_Up, 1},
+                 {5, Qt::Key_Down, 9},  {7, Qt::Key_Right, 7}};
     for (const auto& move : moves) {
         window().cardButton(move.from)->setFocus();
-        press(move.from, move.key);
+        typeKey(window(), move.key);
         EXPECT_EQ(focused(), window().cardButton(move.to)) << move.from << " key " << move.key;
     }
-    EXPECT_FALSE(window().Frame().visible()) << "moving the focus selects nothing";
-}
-
-TEST_F(Accessibility, SpaceAndEnterClickTheFocusedCardAndOtherKeysDoNothing) {
-    window().cardButton(9)->setFocus();
-    for (const int key :
-         {Qt::Key_A, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_F1}) {
-        press(9, key);
-    }
     EXPECT_FALSE(window().Frame().visible());
-    press(9, Qt::Key_Return);
-    EXPECT_EQ(window().Frame().tag(), "9");
-    window().Frame().setVisible(false);
-    window().cardButton(2)->setFocus();
-    press(2, Qt::Key_Enter);
-    EXPECT_EQ(window().Frame().tag(), "2");
-    window().Frame().setVisible(false);
-    press(2, Qt::Key_Space);
-    EXPECT_EQ(window().Frame().tag(), "2");
-    EXPECT_TRUE(window().Frame().visible());
 }
 
-TEST_F(Accessibility, AHeldEnterMakesOnePairAndLeavesTheBoxStanding) {
+TEST_F(Accessibility, SpaceReturnAndEnterClickTheFocusedCardAndNoOtherKeyDoes) {
+    window().cardButton(9)->setFocus();
+    for (const int key : {Qt::Key_A, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_F1}) {
+        typeKey(window(), Qt::Key(key));
+    }
+    typeKey(window(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_FALSE(window().Frame().visible()) << "a chord or another key clicked";
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        window().Frame().setVisible(false);
+        typeKey(window(), key);
+        EXPECT_EQ(window().Frame().tag(), "9") << key;
+        EXPECT_TRUE(window().Frame().visible()) << key;
+    }
+}
+
+TEST_F(Accessibility, AKeyHeldIntoTheBoxCannotAnswerItAndAFreshPressDoes) {
     oneMoreToGo(2);
-    press(0, Qt::Key_Return);
+    click(0);
     window().cardButton(1)->setFocus();
     bool stood = false;
+    bool answered = false;
     boxes.whileOpen = [&](QMessageBox& box) {
-        for (int i = 0; i < 5; ++i) {
-            enter(box.button(QMessageBox::Ok), true);
+        // A held key arrives as more downs without an up, as Wayland and
+        // the offscreen platform send it.
+        for (int i = 0; i < 3; ++i) {
+            pressKey(box, Qt::Key_Return);
         }
         stood = box.isVisible();
+        releaseKey(box, Qt::Key_Return);
+        typeKey(box, Qt::Key_Return);
+        answered = !box.isVisible();
     };
-    enter(window().cardButton(1), false);
-    EXPECT_TRUE(stood) << "a repeat of the Enter that made the pair answered the box";
+    pressKey(window(), Qt::Key_Return);
+    EXPECT_TRUE(stood) << "a repeat of the Return that made the pair answered the box";
+    EXPECT_TRUE(answered) << "a fresh Return left the box standing";
     EXPECT_EQ(boxes.texts, std::vector<std::string>{"Wow! You beat level 2!"});
-    for (int i = 0; i < 5; ++i) {
-        enter(window().cardButton(1), true);
-    }
-    EXPECT_FALSE(window().Frame().visible()) << "a repeat clicked the card";
     EXPECT_EQ(label(0), "Level: 3");
-    EXPECT_EQ(label(1), "Cards: 15");
 }
 
 TEST_F(Accessibility, FocusReturnsToTheSameCardAfterEveryRebuild) {
@@ -143,7 +131,7 @@ TEST_F(Accessibility, FocusReturnsToTheSameCardAfterEveryRebuild) {
     window().cardButton(1)->setFocus();
     click(0);
     window().cardButton(1)->setFocus();
-    press(1, Qt::Key_Space);
+    typeKey(window(), Qt::Key_Space);
     EXPECT_EQ(label(0), "Level: 3");
     // The window takes the focus back once the level's message box has gone.
     EXPECT_TRUE(QTest::qWaitFor([this] { return focused() != nullptr; }, 2000));

@@ -20,8 +20,30 @@ QImage grabImage(QWidget& widget) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
+QPoint gridPlace(int k) {
+    return {33 * (k % 4), 33 * (k / 4)};
+}
+
 QPoint cardCentre(int k) {
-    return {3 + 33 * (k % 4) + 15, 3 + 33 * (k / 4) + 15};
+    return gridPlace(k) + QPoint(18, 18);
+}
+
+// Events of the window system carry its clock in milliseconds: each one
+// waits that long, so that no two share a time, as no two real ones do.
+void pressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::qWait(2);
+    QTest::keyPress(window.windowHandle(), key, modifiers);
+}
+
+void releaseKey(QWidget& window, Qt::Key key) {
+    QTest::qWait(2);
+    QTest::keyRelease(window.windowHandle(), key);
+}
+
+void typeKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    pressKey(window, key, modifiers);
+    QTest::qWait(2);
+    QTest::keyRelease(window.windowHandle(), key, modifiers);
 }
 
 }  // namespace diruvari::test

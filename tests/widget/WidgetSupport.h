@@ -22,8 +22,15 @@ namespace diruvari::test {
 QColor qcolor(ColorValue c);
 // The widget as it paints, in logical pixels.
 QImage grabImage(QWidget& widget);
-// Centre of card k in the client area, in logical pixels.
+// The top left corner of card k's grid square in the client area, and the
+// card's centre, in logical pixels.
+QPoint gridPlace(int k);
 QPoint cardCentre(int k);
+// A key pressed, or released, as the window system delivers it: through
+// the window, with a time of its own.
+void pressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+void releaseKey(QWidget& window, Qt::Key key);
+void typeKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 
 }  // namespace diruvari::test
 

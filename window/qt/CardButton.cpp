@@ -1,34 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/CardButton.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 #include "window/CardName.h"
 #include "window/Design.h"
-#include "window/Grid.h"
 #include "window/qt/QtColor.h"
 #include "window/qt/TwipScale.h"
 
 namespace diruvari {
 
 namespace {
-
-// The card an arrow key leads to, or -1.
-int neighbourFor(int k, int key) {
-    switch (key) {
-        case Qt::Key_Left:
-            return neighbourCard(k, Step::Left);
-        case Qt::Key_Right:
-            return neighbourCard(k, Step::Right);
-        case Qt::Key_Up:
-            return neighbourCard(k, Step::Up);
-        case Qt::Key_Down:
-            return neighbourCard(k, Step::Down);
-        default:
-            return -1;
-    }
-}
 
 // Two one-pixel lines along the top and left edges of a rectangle, and two
 // along the bottom and right, in logical pixels so that they scale.
@@ -52,35 +34,8 @@ void CardButton::updateAccessibleName() {
     setAccessibleName(QString::fromStdString(cardName(index(), backColor())));
 }
 
-void CardButton::setSelected(bool selected) {
-    const QString description = selected ? QStringLiteral("Selected") : QString();
-    if (accessibleDescription() != description) {
-        setAccessibleDescription(description);
-    }
-}
-
-void CardButton::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            if (const int target = neighbourFor(index(), event->key()); target >= 0) {
-                emit focusMoveRequested(target);
-            }
-            event->accept();
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // A held key clicks once: its repeats do not.
-            event->accept();
-            if (!event->isAutoRepeat()) {
-                click();
-            }
-            return;
-        default:
-            QAbstractButton::keyPressEvent(event);
-    }
+void CardButton::selectionMarked() {
+    setAccessibleDescription(selected() ? QStringLiteral("Selected") : QString());
 }
 
 void CardButton::recoloured() {

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -19,34 +18,19 @@
 
 namespace diruvari {
 
-namespace {
-
-// While a box stands, a key held down since before it opened must not
-// answer it: its repeats are swallowed, and only a fresh press counts.
-class HeldKeyFilter final : public QObject {
-  public:
-    HeldKeyFilter() { QCoreApplication::instance()->installEventFilter(this); }
-    ~HeldKeyFilter() override { QCoreApplication::instance()->removeEventFilter(this); }
-    HeldKeyFilter(const HeldKeyFilter&) = delete;
-    HeldKeyFilter& operator=(const HeldKeyFilter&) = delete;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const bool repeat =
-            (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
-            static_cast<QKeyEvent*>(event)->isAutoRepeat();
-        return repeat || QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
-
-MainWindow::MainWindow() {
+MainWindow::MainWindow()
+    : keys_([this](int k) { cards_.at(static_cast<std::size_t>(k))->setFocus(Qt::TabFocusReason); },
+            [this](int k) { cards_.at(static_cast<std::size_t>(k))->click(); }) {
     buildDesign();
     returnToDesign(*this);
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::attach(WindowEvents* events) {
+    events_ = events;
+    keys_.attach(events);
+}
 
 void MainWindow::buildDesign() {
     setWindowTitle(QString::fromUtf8(windowCaption));
@@ -65,10 +49,8 @@ void MainWindow::buildDesign() {
     setCentralWidget(surface_);
     // Cards first, in index order: that is the tab order.
     for (int k = 0; k < cardCount; ++k) {
-        cards_.at(k) = new CardButton(k, surface_);
-        connect(cards_.at(k), &CardButton::focusMoveRequested, this,
-                [this](int target) { cards_.at(target)->setFocus(Qt::TabFocusReason); });
-        connect(cards_.at(k), &CardButton::clicked, this, [this, k] {
+        cards_.at(static_cast<std::size_t>(k)) = new CardButton(k, surface_);
+        connect(cards_.at(static_cast<std::size_t>(k)), &CardButton::clicked, this, [this, k] {
             if (events_ != nullptr) {
                 events_->cardClicked(k);
             }
@@ -82,13 +64,6 @@ void MainWindow::buildDesign() {
     colors_ = label(labelDesigns[2]);
     surface_->frame().changed = [this] { markSelection(); };
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void MainWindow::markSelection() {
-    const int selected = surface_->frame().selectedCard();
-    for (int k = 0; k < cardCount; ++k) {
-        cards_.at(k)->setSelected(selected == k);
-    }
 }
 
 void MainWindow::showWindow() {
@@ -125,7 +100,6 @@ void MainWindow::showBox(const std::string& prompt) {
     box.setText(QString::fromStdString(prompt));
     box.setStandardButtons(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
-    const HeldKeyFilter heldKeys;
     box_ = &box;
     box.exec();
     box_ = nullptr;
@@ -142,6 +116,7 @@ void MainWindow::closeAndQuit() {
     if (box_ != nullptr) {
         box_->done(QMessageBox::Ok);
     }
+    closing_ = true;
     close();
 }
 
@@ -151,7 +126,7 @@ void MainWindow::focusCard(int k) {
     if (QApplication::activeWindow() == nullptr && isVisible()) {
         activateWindow();
     }
-    cards_.at(k)->setFocus(Qt::OtherFocusReason);
+    cards_.at(static_cast<std::size_t>(k))->setFocus(Qt::OtherFocusReason);
 }
 
 int MainWindow::focusedCard() const {
@@ -159,10 +134,10 @@ int MainWindow::focusedCard() const {
     return card != nullptr ? card->index() : -1;
 }
 
-CardControl& MainWindow::Card(int k) {
-    return *cards_.at(k);
+CardState& MainWindow::Card(int k) {
+    return *cards_.at(static_cast<std::size_t>(k));
 }
-FrameControl& MainWindow::Frame() {
+FrameState& MainWindow::Frame() {
     return surface_->frame();
 }
 LabelControl& MainWindow::Level() {
@@ -176,12 +151,12 @@ LabelControl& MainWindow::Colors() {
 }
 
 CardButton* MainWindow::cardButton(int k) const {
-    return cards_.at(k);
+    return cards_.at(static_cast<std::size_t>(k));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (events_ != nullptr) {
+    if (events_ != nullptr && !closing_) {
         events_->windowClosed();
     }
 }

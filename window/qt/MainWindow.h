@@ -7,6 +7,7 @@
 
 #include "runtime/host/Toolkit.h"
 #include "window/InPlaceControls.h"
+#include "window/qt/KeyRouter.h"
 
 class QAction;
 class QMessageBox;
@@ -28,7 +29,7 @@ class MainWindow final : public QMainWindow, public InPlaceControls, public Tool
     MainWindow();
     ~MainWindow() override;
 
-    void attach(WindowEvents* events) override { events_ = events; }
+    void attach(WindowEvents* events) override;
     Controls& controls() override { return *this; }
     void showWindow() override;
     void showBox(const std::string& prompt) override;
@@ -37,8 +38,8 @@ class MainWindow final : public QMainWindow, public InPlaceControls, public Tool
     void focusCard(int k) override;
     int focusedCard() const override;
 
-    CardControl& Card(int k) override;
-    FrameControl& Frame() override;
+    CardState& Card(int k) override;
+    FrameState& Frame() override;
     LabelControl& Level() override;
     LabelControl& Cards() override;
     LabelControl& Colors() override;
@@ -54,8 +55,6 @@ class MainWindow final : public QMainWindow, public InPlaceControls, public Tool
   private:
     void buildDesign();
     void centreOnScreen();
-    // Tells screen readers which card the frame marks.
-    void markSelection();
 
     WindowEvents* events_ = nullptr;
     FormSurface* surface_ = nullptr;
@@ -65,7 +64,10 @@ class MainWindow final : public QMainWindow, public InPlaceControls, public Tool
     CaptionLabel* colors_ = nullptr;
     QAction* mnuReset_ = nullptr;
     QPointer<QMessageBox> box_;
+    KeyRouter keys_;
     bool centred_ = false;
+    // The window closes itself: that close is no news for the host.
+    bool closing_ = false;
 };
 
 }  // namespace diruvari

@@ -3,30 +3,43 @@
 
 #include <emscripten.h>
 
-#include <array>
+#include <cmath>
+#include <string>
 
 #include "window/Design.h"
 #include "window/Grid.h"
 #include "window/web/WebWindow.h"
 
-// The page's script. The window's figures come from the design; the page
-// adds nothing of its own but the document's frame around the window.
+// The page's script. The window's figures come from the design, by name;
+// the page adds nothing of its own but the document's frame around the
+// window.
 
 // clang-format off
 EM_JS(void, js_build_window, (const char* caption, const char* reset, const char* title,
-                              const int* figures, const char* family, const char* bundled), {
+                              const char* figuresJson), {
     const text = (p) => UTF8ToString(p);
-    const f = (i) => HEAP32[(figures >> 2) + i];
-    const css = (c) => 'rgb(' + (c & 255) + ',' + ((c >> 8) & 255) + ',' + ((c >> 16) & 255) + ')';
+    const figures = JSON.parse(text(figuresJson));
+    // A figure the page asks for and the design lacks is a fault, not a blank.
+    const f = (name) => {
+        if (!(name in figures)) throw new Error('the design has no figure ' + name);
+        return figures[name];
+    };
+    const px = (name) => f(name) + 'px';
+    const css = (name) => {
+        const c = f(name);
+        return 'rgb(' + (c & 255) + ',' + ((c >> 8) & 255) + ',' + ((c >> 16) & 255) + ')';
+    };
     const root = document.documentElement.style;
     const vars = {
-        '--client-width': f(0) + 'px', '--client-height': f(1) + 'px', '--card': f(2) + 'px',
-        '--square': f(3) + 'px', '--ring': f(4) + 'px', '--ring-outside': f(5) + 'px',
-        '--focus-inset': f(6) + 'px', '--background': css(f(7)), '--outer-light': css(f(8)),
-        '--inner-light': css(f(9)), '--inner-shadow': css(f(10)), '--outer-shadow': css(f(11)),
-        '--frame': css(f(12)), '--label-text': css(f(13)), '--label-size': f(14) + 'px',
-        '--label-weight': f(15),
-        '--label-family': '"' + text(family) + '", "' + text(bundled) + '"'
+        '--client-width': px('clientWidth'), '--client-height': px('clientHeight'),
+        '--card': px('card'), '--square': px('square'), '--ring': px('ring'),
+        '--ring-outside': px('ringOutside'), '--focus-inset': px('focusInset'),
+        '--background': css('background'), '--outer-light': css('outerLight'),
+        '--inner-light': css('innerLight'), '--inner-shadow': css('innerShadow'),
+        '--outer-shadow': css('outerShadow'), '--frame': css('frame'),
+        '--label-text': css('labelText'), '--label-size': px('labelSize'),
+        '--label-weight': f('labelWeight'),
+        '--label-family': '"' + f('labelFamily') + '", "' + f('bundledFamily') + '"'
     };
     for (const name in vars) root.setProperty(name, vars[name]);
     document.title = text(caption);
@@ -50,32 +63,22 @@ EM_JS(void, js_build_window, (const char* caption, const char* reset, const char
     const client = make('div', { id: 'client' }, win);
     d.frame = make('div', { id: 'frame', hidden: true }, client);
     d.frame.setAttribute('aria-hidden', 'true');
-    const steps = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3 };
     for (let k = 0; k < 16; ++k) {
         const card = make('button', { className: 'card', hidden: k > 0 }, client);
         card.setAttribute('aria-pressed', 'false');
         card.addEventListener('click', () => {
             if (!d.boxOpen && !d.ended) Module._diruvari_card_clicked(k);
         });
-        card.addEventListener('keydown', (e) => {
-            if (e.key in steps) {
-                e.preventDefault();
-                const target = Module._diruvari_neighbour(k, steps[e.key]);
-                if (target >= 0) d.cards[target].focus();
-            } else if (e.repeat && (e.key === 'Enter' || e.key === ' ')) {
-                e.preventDefault();  // a held key clicks once
-            }
-        });
         d.cards.push(card);
     }
     const labels = make('div', { id: 'labels' }, client);
     labels.setAttribute('aria-live', 'polite');
-    for (let i = 0; i < 3; ++i) {
+    f('labels').forEach((place) => {
         const label = make('div', { className: 'label' }, labels);
-        Object.assign(label.style, { left: f(16 + 4 * i) + 'px', top: f(17 + 4 * i) + 'px',
-                                     width: f(18 + 4 * i) + 'px', height: f(19 + 4 * i) + 'px' });
+        Object.assign(label.style, { left: place.left + 'px', top: place.top + 'px',
+                                     width: place.width + 'px', height: place.height + 'px' });
         d.labels.push(label);
-    }
+    });
     const box = d.box = make('dialog', { id: 'box' }, document.body);
     box.setAttribute('role', 'alertdialog');
     box.setAttribute('aria-modal', 'true');
@@ -85,9 +88,25 @@ EM_JS(void, js_build_window, (const char* caption, const char* reset, const char
     d.prompt = make('p', { id: 'box-prompt' }, box);
     const ok = d.ok = make('button', { id: 'box-ok', textContent: 'OK' }, box);
     ok.addEventListener('click', () => box.close());
-    box.addEventListener('keydown', (e) => {
-        if (e.repeat) { e.preventDefault(); e.stopPropagation(); }
-    }, true);
+    // Every key of the page, the box's included, goes to the host before
+    // anything else sees it; the page then does what the host answers.
+    const keys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, ' ': 4 };
+    const route = (e, down) => {
+        if (d.ended) return;
+        const chord = e.ctrlKey || e.altKey || e.metaKey;
+        const key = !chord && e.key in keys ? keys[e.key] : 5;
+        // The event's own repeat flag is never asked: the host tells repeats.
+        const answer = Module._diruvari_key(down, key, e.keyCode, Math.round(e.timeStamp * 1000));
+        const act = answer >> 4, card = answer & 15;
+        if (act === 0) return;
+        e.preventDefault();
+        e.stopPropagation();
+        if (act === 2) d.cards[card].focus();
+        if (act === 3) d.cards[card].click();
+    };
+    addEventListener('keydown', (e) => route(e, 1), true);
+    addEventListener('keyup', (e) => route(e, 0), true);
+    addEventListener('blur', () => Module._diruvari_focus_lost());
     const again = d.again = make('div', { id: 'ended', hidden: true }, desktop);
     const start = make('button', { textContent: 'Play ' + text(title) + ' again' }, again);
     start.addEventListener('click', () => location.reload());
@@ -161,34 +180,61 @@ EM_JS(int, js_focused_card, (), {
 
 namespace diruvari::dom {
 
-void buildWindow() {
-    std::array<int, 28> figures = {
-        static_cast<int>(cssPixels(clientWidth)),
-        static_cast<int>(cssPixels(clientHeight)),
-        static_cast<int>(cssPixels(cardSize)),
-        static_cast<int>(cssPixels(gridPitch)),
-        ringWidth,
-        ringOutside,
-        focusInset,
-        backgroundColor,
-        bevelOuterLight,
-        bevelInnerLight,
-        bevelInnerShadow,
-        bevelOuterShadow,
-        frameColor,
-        labelTextColor,
-        static_cast<int>(cssPixels(labelFontHeight)),
-        labelFontWeight,
-    };
-    for (std::size_t i = 0; i < labelDesigns.size(); ++i) {
-        const LabelDesign& d = labelDesigns.at(i);
-        figures.at(16 + 4 * i) = static_cast<int>(cssPixels(d.left));
-        figures.at(17 + 4 * i) = static_cast<int>(cssPixels(d.top));
-        figures.at(18 + 4 * i) = static_cast<int>(cssPixels(d.width));
-        figures.at(19 + 4 * i) = static_cast<int>(cssPixels(d.height));
+namespace {
+
+// The design's figures as a JSON object, each under its name.
+class Figures {
+  public:
+    Figures& add(const char* name, double value) {
+        return raw(name, std::to_string(static_cast<long long>(std::lround(value))));
     }
-    js_build_window(windowCaption, resetCaption, applicationName, figures.data(), labelFamily,
-                    bundledLabelFamily);
+    Figures& add(const char* name, const char* text) {
+        // The design's names need no escapes beyond these.
+        std::string quoted = "\"";
+        for (const char* c = text; *c != '\0'; ++c) {
+            if (*c == '"' || *c == '\\') {
+                quoted += '\\';
+            }
+            quoted += *c;
+        }
+        return raw(name, quoted + '"');
+    }
+    Figures& raw(const char* name, const std::string& json) {
+        json_ += (json_.empty() ? "{\"" : ",\"") + std::string(name) + "\":" + json;
+        return *this;
+    }
+    std::string json() const { return json_ + '}'; }
+
+  private:
+    std::string json_;
+};
+
+std::string labelPlaces() {
+    std::string places;
+    for (const LabelDesign& d : labelDesigns) {
+        Figures place;
+        place.add("left", cssPixels(d.left)).add("top", cssPixels(d.top));
+        place.add("width", cssPixels(d.width)).add("height", cssPixels(d.height));
+        places += (places.empty() ? "[" : ",") + place.json();
+    }
+    return places + ']';
+}
+
+}  // namespace
+
+void buildWindow() {
+    Figures figures;
+    figures.add("clientWidth", cssPixels(clientWidth)).add("clientHeight", cssPixels(clientHeight));
+    figures.add("card", cssPixels(cardSize)).add("square", cssPixels(gridPitch));
+    figures.add("ring", ringWidth).add("ringOutside", ringOutside).add("focusInset", focusInset);
+    figures.add("background", backgroundColor).add("frame", frameColor);
+    figures.add("outerLight", bevelOuterLight).add("innerLight", bevelInnerLight);
+    figures.add("innerShadow", bevelInnerShadow).add("outerShadow", bevelOuterShadow);
+    figures.add("labelText", labelTextColor).add("labelSize", cssPixels(labelFontHeight));
+    figures.add("labelWeight", labelFontWeight);
+    figures.add("labelFamily", labelFamily).add("bundledFamily", bundledLabelFamily);
+    figures.raw("labels", labelPlaces());
+    js_build_window(windowCaption, resetCaption, applicationName, figures.json().c_str());
 }
 
 void showWindow() {

@@ -3,7 +3,7 @@
 
 #include <emscripten.h>
 
-#include "window/Grid.h"
+#include "runtime/host/Keys.h"
 
 namespace diruvari {
 
@@ -39,12 +39,24 @@ EMSCRIPTEN_KEEPALIVE void diruvari_reset_chosen() {
     }
 }
 
-// The card an arrow key leads to from card k, or -1 past the board's edge.
-EMSCRIPTEN_KEEPALIVE int diruvari_neighbour(int k, int step) {
-    if (k < 0 || k >= diruvari::Controls::cardCount || step < 0 || step > 3) {
-        return -1;
+// A key down or up: `key` is a diruvari::Key, `time` the event's time in
+// microseconds. The answer is what the page does: its act times 16 plus the
+// card it names.
+EMSCRIPTEN_KEEPALIVE int diruvari_key(int down, int key, int code, double time) {
+    auto& game = diruvari::theGame();
+    if (!game || key < 0 || key > static_cast<int>(diruvari::Key::Other)) {
+        return 0;
     }
-    return diruvari::neighbourCard(k, static_cast<diruvari::Step>(step));
+    const diruvari::KeyEvent event{static_cast<diruvari::Key>(key), code,
+                                   static_cast<diruvari::KeyTime>(time)};
+    const diruvari::KeyAnswer answer = game->window.key(down != 0, event);
+    return static_cast<int>(answer.act) * 16 + (answer.card >= 0 ? answer.card : 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void diruvari_focus_lost() {
+    if (auto& game = diruvari::theGame()) {
+        game->window.focusLost();
+    }
 }
 
 }  // extern "C"

@@ -24,6 +24,10 @@ void WebCard::recoloured() {
     dom::paintCard(index(), backColor(), cardName(index(), backColor()));
 }
 
+void WebCard::selectionMarked() {
+    dom::markCard(index(), selected());
+}
+
 void WebCard::moved() {
     dom::placeCard(index(), cssPixels(left()), cssPixels(top()));
 }
@@ -74,7 +78,7 @@ int WebWindow::focusedCard() const {
     return dom::focusedCard();
 }
 
-CardControl& WebWindow::Card(int k) {
+CardState& WebWindow::Card(int k) {
     return cards_.at(static_cast<std::size_t>(k));
 }
 
@@ -90,10 +94,16 @@ void WebWindow::resetChosen() {
     }
 }
 
-void WebWindow::markSelection() {
-    const int selected = frame_.selectedCard();
-    for (int k = 0; k < cardCount; ++k) {
-        dom::markCard(k, k == selected);
+KeyAnswer WebWindow::key(bool down, const KeyEvent& event) {
+    if (events_ == nullptr) {
+        return {};
+    }
+    return down ? events_->keyDown(event) : events_->keyUp(event);
+}
+
+void WebWindow::focusLost() {
+    if (events_ != nullptr) {
+        events_->focusLost();
     }
 }
 

@@ -22,6 +22,7 @@ class WebCard final : public CardState {
   private:
     void recoloured() override;
     void moved() override;
+    void selectionMarked() override;
 };
 
 // The selection frame, an outline beneath the cards.
@@ -64,8 +65,8 @@ class WebWindow final : public InPlaceControls, public Toolkit {
     void focusCard(int k) override;
     int focusedCard() const override;
 
-    CardControl& Card(int k) override;
-    FrameControl& Frame() override { return frame_; }
+    CardState& Card(int k) override;
+    FrameState& Frame() override { return frame_; }
     LabelControl& Level() override { return labels_[0]; }
     LabelControl& Cards() override { return labels_[1]; }
     LabelControl& Colors() override { return labels_[2]; }
@@ -73,9 +74,8 @@ class WebWindow final : public InPlaceControls, public Toolkit {
     // The page's events.
     void cardClicked(int k);
     void resetChosen();
-
-    // Tells screen readers which card the frame marks.
-    void markSelection();
+    KeyAnswer key(bool down, const KeyEvent& event);
+    void focusLost();
 
   private:
     WindowEvents* events_ = nullptr;

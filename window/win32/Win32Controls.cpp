@@ -72,8 +72,8 @@ void Win32Card::recoloured() {
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void Win32Card::setSelected(bool selected) {
-    setCardSelected(hwnd_, selected);
+void Win32Card::selectionMarked() {
+    setCardSelected(hwnd_, selected());
 }
 
 void Win32Card::setVisible(bool visible) {

@@ -26,8 +26,6 @@ class Win32Card final : public CardState {
     void create(HWND parent);
     HWND hwnd() const { return hwnd_; }
     void setVisible(bool visible) override;
-    // Whether the selection frame marks this card, for screen readers.
-    void setSelected(bool selected);
 
     // Places the button for the window's current DPI.
     void place() const;
@@ -36,6 +34,7 @@ class Win32Card final : public CardState {
   private:
     void recoloured() override;
     void moved() override { place(); }
+    void selectionMarked() override;
 
     const Win32MainWindow& window_;
     HWND hwnd_ = nullptr;

@@ -4,7 +4,6 @@
 #include "runtime/host/WindowEvents.h"
 #include "window/Design.h"
 #include "window/DesignState.h"
-#include "window/Grid.h"
 
 namespace diruvari {
 
@@ -32,20 +31,31 @@ bool fontInstalled(const wchar_t* family) {
     return found;
 }
 
-// True for a key message that the key's auto-repeat sent: its previous
-// state was down.
-bool repeated(const MSG& msg) {
-    return (msg.message == WM_KEYDOWN || msg.message == WM_CHAR) && (msg.lParam & (1L << 30)) != 0;
+// The key of a key message, as the host knows keys. With Ctrl or Alt held a
+// key is a shortcut, never the board's.
+Key keyOf(WPARAM vk) {
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
+        return Key::Other;
+    }
+    switch (vk) {
+        case VK_LEFT:
+            return Key::Left;
+        case VK_RIGHT:
+            return Key::Right;
+        case VK_UP:
+            return Key::Up;
+        case VK_DOWN:
+            return Key::Down;
+        case VK_SPACE:
+        case VK_RETURN:
+            return Key::Activate;
+        default:
+            return Key::Other;
+    }
 }
 
-// While a box stands, a key held down since before it opened must not
-// answer it: its repeats are dropped before the box's own loop sees them.
-LRESULT CALLBACK heldKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == MSGF_DIALOGBOX && repeated(*reinterpret_cast<const MSG*>(lParam))) {
-        return 1;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
+// The one window whose boxes' keys the message filter hands to the host.
+Win32MainWindow* boxOwner = nullptr;
 
 }  // namespace
 
@@ -58,6 +68,10 @@ Win32MainWindow::Win32MainWindow()
 }
 
 Win32MainWindow::~Win32MainWindow() {
+    if (boxHook_ != nullptr) {
+        UnhookWindowsHookEx(boxHook_);
+        boxOwner = nullptr;
+    }
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
@@ -90,6 +104,10 @@ bool Win32MainWindow::create() {
         return false;
     }
     dpi_ = GetDpiForWindow(hwnd_);
+    // A message box runs a loop of its own: its keys reach the host through
+    // the thread's message filter.
+    boxOwner = this;
+    boxHook_ = SetWindowsHookExW(WH_MSGFILTER, boxKeys, nullptr, GetCurrentThreadId());
     // Cards first, in index order: that is the tab order.
     for (Win32Card& card : cards_) {
         card.create(hwnd_);
@@ -184,7 +202,7 @@ void Win32MainWindow::layout() {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-CardControl& Win32MainWindow::Card(int k) {
+CardState& Win32MainWindow::Card(int k) {
     return cards_.at(static_cast<std::size_t>(k));
 }
 
@@ -210,11 +228,9 @@ void Win32MainWindow::showWindow() {
 }
 
 void Win32MainWindow::showBox(const std::string& prompt) {
-    HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, heldKeyFilter, nullptr, GetCurrentThreadId());
     boxOpen_ = true;
     MessageBoxW(hwnd_, widen(prompt).c_str(), widen(applicationName).c_str(), MB_OK);
     boxOpen_ = false;
-    UnhookWindowsHookEx(hook);
 }
 
 // While a box stands the window is disabled and the box runs its own
@@ -228,13 +244,6 @@ void Win32MainWindow::closeAndQuit() {
     }
 }
 
-void Win32MainWindow::markSelection() {
-    const int selected = frame_.selectedCard();
-    for (Win32Card& card : cards_) {
-        card.setSelected(card.index() == selected);
-    }
-}
-
 int Win32MainWindow::runMessageLoop() {
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -244,45 +253,43 @@ int Win32MainWindow::runMessageLoop() {
 }
 
 void Win32MainWindow::process(MSG& msg) {
-    if (translateKey(msg) || IsDialogMessageW(hwnd_, &msg)) {
+    if (routeKey(msg) || IsDialogMessageW(hwnd_, &msg)) {
         return;
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }
 
-bool Win32MainWindow::translateKey(const MSG& msg) {
-    const int k = focusedCard();
-    if (msg.message != WM_KEYDOWN || k < 0) {
+bool Win32MainWindow::routeKey(const MSG& msg) {
+    if (events_ == nullptr || (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP)) {
         return false;
     }
-    int target = -1;
-    switch (msg.wParam) {
-        case VK_LEFT:
-            target = neighbourCard(k, Step::Left);
-            break;
-        case VK_RIGHT:
-            target = neighbourCard(k, Step::Right);
-            break;
-        case VK_UP:
-            target = neighbourCard(k, Step::Up);
-            break;
-        case VK_DOWN:
-            target = neighbourCard(k, Step::Down);
-            break;
-        case VK_RETURN:
-            // A held key clicks once: its repeats do not.
-            if (!repeated(msg)) {
-                SendMessageW(cards_.at(static_cast<std::size_t>(k)).hwnd(), BM_CLICK, 0, 0);
-            }
-            return true;
-        default:
+    // The key's own repeat bit is never asked: the host tells repeats.
+    const KeyEvent key{keyOf(msg.wParam), static_cast<int>(msg.wParam),
+                       static_cast<KeyTime>(msg.time)};
+    const KeyAnswer answer =
+        msg.message == WM_KEYDOWN ? events_->keyDown(key) : events_->keyUp(key);
+    switch (answer.act) {
+        case KeyAnswer::Act::Native:
             return false;
+        case KeyAnswer::Act::Swallow:
+            return true;
+        case KeyAnswer::Act::Focus:
+            SetFocus(cardWindow(answer.card));
+            return true;
+        case KeyAnswer::Act::Click:
+            SendMessageW(cardWindow(answer.card), BM_CLICK, 0, 0);
+            return true;
     }
-    if (target >= 0) {
-        SetFocus(cards_.at(static_cast<std::size_t>(target)).hwnd());
+    return false;
+}
+
+LRESULT CALLBACK Win32MainWindow::boxKeys(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_DIALOGBOX && boxOwner != nullptr &&
+        boxOwner->routeKey(*reinterpret_cast<const MSG*>(lParam))) {
+        return 1;
     }
-    return true;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK Win32MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
@@ -328,6 +335,12 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 events_->windowClosed();
             } else {
                 DestroyWindow(hwnd_);
+            }
+            return 0;
+        case WM_ACTIVATEAPP:
+            // Another program has the keyboard: a key held now is let go there.
+            if (wParam == FALSE && events_ != nullptr) {
+                events_->focusLost();
             }
             return 0;
         case WM_DESTROY:

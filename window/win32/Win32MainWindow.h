@@ -45,27 +45,26 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     // Runs the program's message loop until the quit message, and returns
     // its exit status.
     int runMessageLoop();
-    // Handles one message of the loop: the cards' keys, then the dialog
-    // navigation between the cards, then the message itself.
+    // Handles one message of the loop: the keys as the host decides them,
+    // then the dialog navigation between the cards, then the message itself.
     void process(MSG& msg);
-    // Tells screen readers which card the frame marks.
-    void markSelection();
     HWND cardWindow(int k) const { return cards_.at(static_cast<std::size_t>(k)).hwnd(); }
 
     // Twips, and logical pixels, in device pixels at the window's DPI.
     int px(Twips twips) const;
     int scaled(int pixels) const;
 
-    CardControl& Card(int k) override;
-    FrameControl& Frame() override { return frame_; }
+    CardState& Card(int k) override;
+    FrameState& Frame() override { return frame_; }
     LabelControl& Level() override { return labels_[0]; }
     LabelControl& Cards() override { return labels_[1]; }
     LabelControl& Colors() override { return labels_[2]; }
 
   private:
-    // Handles the keys the cards answer to (arrows, Enter) before the
-    // dialog navigation of the message loop sees them.
-    bool translateKey(const MSG& msg);
+    // Hands a key message, the boxes' too, to the host and does what it
+    // answers; true when nothing else is to see the message.
+    bool routeKey(const MSG& msg);
+    static LRESULT CALLBACK boxKeys(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int id);
@@ -85,6 +84,7 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     HFONT font_ = nullptr;
     HANDLE bundledFont_ = nullptr;
     HBRUSH background_ = nullptr;
+    HHOOK boxHook_ = nullptr;
     bool boxOpen_ = false;
 };
 

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/host/KeyPolicy.h"
+
+#include <algorithm>
+
+#include "window/Controls.h"
+#include "window/Grid.h"
+
+namespace diruvari {
+
+namespace {
+
+constexpr KeyAnswer native{KeyAnswer::Act::Native, -1};
+constexpr KeyAnswer swallow{KeyAnswer::Act::Swallow, -1};
+
+Step stepFor(Key key) {
+    switch (key) {
+        case Key::Left:
+            return Step::Left;
+        case Key::Right:
+            return Step::Right;
+        case Key::Up:
+            return Step::Up;
+        default:
+            return Step::Down;
+    }
+}
+
+bool isArrow(Key key) {
+    return key == Key::Left || key == Key::Right || key == Key::Up || key == Key::Down;
+}
+
+bool onACard(const KeyPolicy::Window& window) {
+    return window.focusedCard >= 0 && window.focusedCard < Controls::cardCount;
+}
+
+}  // namespace
+
+KeyPolicy::State& KeyPolicy::state(int code) {
+    const auto found =
+        std::find_if(keys_.begin(), keys_.end(), [code](const State& s) { return s.code == code; });
+    if (found != keys_.end()) {
+        return *found;
+    }
+    return keys_.emplace_back(State{code, false, false, 0});
+}
+
+KeyAnswer KeyPolicy::down(const KeyEvent& event, const Window& window) {
+    State& key = state(event.code);
+    const bool repeat = key.down || (key.released && key.lastUp == event.time);
+    key.down = true;
+    if (window.boxOpen) {
+        return repeat ? swallow : native;
+    }
+    return onBoard(event.key, repeat, window);
+}
+
+KeyAnswer KeyPolicy::up(const KeyEvent& event, const Window& window) {
+    State& key = state(event.code);
+    key.down = false;
+    key.released = true;
+    key.lastUp = event.time;
+    // The card was clicked on the press: its up has nothing left to do.
+    const bool boardKey = event.key != Key::Other && onACard(window);
+    return !window.boxOpen && boardKey ? swallow : native;
+}
+
+KeyAnswer KeyPolicy::onBoard(Key key, bool repeat, const Window& window) {
+    if (key == Key::Other || !onACard(window)) {
+        return native;
+    }
+    if (window.refusing) {
+        return swallow;
+    }
+    if (isArrow(key)) {
+        // A held arrow keeps stepping, as arrows do.
+        const int target = neighbourCard(window.focusedCard, stepFor(key));
+        return target >= 0 ? KeyAnswer{KeyAnswer::Act::Focus, target} : swallow;
+    }
+    return repeat ? swallow : KeyAnswer{KeyAnswer::Act::Click, window.focusedCard};
+}
+
+void KeyPolicy::forgetHeldKeys() {
+    for (State& key : keys_) {
+        key.down = false;
+    }
+}
+
+}  // namespace diruvari

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <vector>
+
+#include "runtime/host/Keys.h"
+
+namespace diruvari {
+
+// What every key does, for every toolkit:
+// - an arrow moves the focus to the neighbouring card in its direction and
+//   stops at the board's edges;
+// - Activate clicks the focused card once per physical press: a repeat, a
+//   down for a key already down or a down at the time of that key's last up,
+//   never clicks;
+// - while a box stands no key reaches the board, and a key's repeats never
+//   answer the box: only a fresh press does;
+// - every other key, and every key while no card has the focus, is the
+//   toolkit's own (Tab, the menu's keys).
+// Held keys are forgotten when the window loses the focus, since their ups
+// then go elsewhere.
+class KeyPolicy final {
+  public:
+    // What the window looks like when a key arrives.
+    struct Window {
+        int focusedCard;  // -1 for none
+        bool boxOpen;
+        bool refusing;    // the game has ended or the window was closed
+    };
+
+    KeyAnswer down(const KeyEvent& event, const Window& window);
+    KeyAnswer up(const KeyEvent& event, const Window& window);
+    void forgetHeldKeys();
+
+  private:
+    struct State {
+        int code;
+        bool down;
+        bool released;  // `lastUp` holds the time of an up
+        KeyTime lastUp;
+    };
+    State& state(int code);
+    static KeyAnswer onBoard(Key key, bool repeat, const Window& window);
+
+    std::vector<State> keys_;
+};
+
+}  // namespace diruvari

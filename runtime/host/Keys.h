@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+
+namespace diruvari {
+
+// A key as the host sees it: the arrows, the keys that click the focused
+// card (Space, Return and Enter), and every other key.
+enum class Key { Left, Right, Up, Down, Activate, Other };
+
+// The toolkit's own time of a key event, in its own unit. Only equality
+// counts: the X server stamps the release and the press of an autorepeat
+// with the same time.
+using KeyTime = std::int64_t;
+
+// One transition of a physical key as the toolkit saw it. `code` tells the
+// physical keys apart (Return from Enter, say) in the toolkit's own terms.
+struct KeyEvent {
+    Key key;
+    int code;
+    KeyTime time;
+};
+
+// What the toolkit does with a key event, as the host decided it.
+struct KeyAnswer {
+    enum class Act {
+        Native,   // the toolkit handles it as it would without the game
+        Swallow,  // nobody sees it
+        Focus,    // the focus moves to `card`
+        Click,    // `card` is clicked, as by the mouse
+    };
+    Act act = Act::Native;
+    int card = -1;
+
+    bool operator==(const KeyAnswer&) const = default;
+};
+
+}  // namespace diruvari

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+#include "window/qt/KeyRouter.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+#include "runtime/host/WindowEvents.h"
+
+namespace diruvari {
+
+KeyRouter::KeyRouter(CardAction focus, CardAction click)
+    : focus_(std::move(focus)), click_(std::move(click)) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+KeyRouter::~KeyRouter() {
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+Key KeyRouter::keyOf(const QKeyEvent& event) {
+    // With Ctrl, Alt or Meta held a key is a shortcut, never the board's.
+    constexpr auto chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if ((event.modifiers() & chords) != 0) {
+        return Key::Other;
+    }
+    switch (event.key()) {
+        case Qt::Key_Left:
+            return Key::Left;
+        case Qt::Key_Right:
+            return Key::Right;
+        case Qt::Key_Up:
+            return Key::Up;
+        case Qt::Key_Down:
+            return Key::Down;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return Key::Activate;
+        default:
+            return Key::Other;
+    }
+}
+
+bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (events_ != nullptr && type == QEvent::ApplicationStateChange &&
+        QGuiApplication::applicationState() != Qt::ApplicationActive) {
+        events_->focusLost();
+    }
+    // A key enters through its window and is then passed to the focused
+    // widget and its parents: deciding at the window sees it exactly once.
+    if (events_ == nullptr || !watched->isWindowType() ||
+        (type != QEvent::KeyPress && type != QEvent::KeyRelease)) {
+        return QObject::eventFilter(watched, event);
+    }
+    return route(*static_cast<QKeyEvent*>(event));
+}
+
+bool KeyRouter::route(const QKeyEvent& event) {
+    // The code tells physical keys apart; Qt's own repeat flag is a guess
+    // under X11 and is never asked.
+    const KeyEvent key{keyOf(event), event.key(), static_cast<KeyTime>(event.timestamp())};
+    const KeyAnswer answer =
+        event.type() == QEvent::KeyPress ? events_->keyDown(key) : events_->keyUp(key);
+    switch (answer.act) {
+        case KeyAnswer::Act::Native:
+            return false;
+        case KeyAnswer::Act::Swallow:
+            return true;
+        case KeyAnswer::Act::Focus:
+            focus_(answer.card);
+            return true;
+        case KeyAnswer::Act::Click:
+            click_(answer.card);
+            return true;
+    }
+    return false;
+}
+
+}  // namespace diruvari

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "runtime/host/Keys.h"
+
+class QKeyEvent;
+
+namespace diruvari {
+
+class WindowEvents;
+
+// Hands every key down and up on the application's windows, the boxes'
+// included, to the host, and does what it answers. It watches the events
+// where they enter a window, before any widget sees them, so each one is
+// decided once. It also tells the host when the application loses the
+// keyboard, so that a key released elsewhere does not stay down.
+class KeyRouter final : public QObject {
+  public:
+    // Moves the focus to card k, or clicks it.
+    using CardAction = std::function<void(int)>;
+
+    KeyRouter(CardAction focus, CardAction click);
+    ~KeyRouter() override;
+    KeyRouter(const KeyRouter&) = delete;
+    KeyRouter& operator=(const KeyRouter&) = delete;
+
+    void attach(WindowEvents* events) { events_ = events; }
+
+    static Key keyOf(const QKeyEvent& event);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool route(const QKeyEvent& event);
+
+    CardAction focus_;
+    CardAction click_;
+    WindowEvents* events_ = nullptr;
+};
+
+}  // namespace diruvari
