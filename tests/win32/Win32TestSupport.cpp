@@ -134,11 +134,21 @@ void Win32GameTest::chooseReset() {
     pump();
 }
 
-void Win32GameTest::key(UINT vk, bool repeat) {
-    const LPARAM state = 1 | (repeat ? (1L << 30) : 0);
-    PostMessageW(GetFocus(), WM_KEYDOWN, vk, state);
-    PostMessageW(GetFocus(), WM_KEYUP, vk, state | (1L << 30) | (1L << 31));
+void Win32GameTest::press(UINT vk) {
+    Sleep(20);
+    PostMessageW(GetFocus(), WM_KEYDOWN, vk, 1);
     pump();
+}
+
+void Win32GameTest::release(UINT vk) {
+    Sleep(20);
+    PostMessageW(GetFocus(), WM_KEYUP, vk, 1 | (1L << 30) | (1L << 31));
+    pump();
+}
+
+void Win32GameTest::key(UINT vk) {
+    press(vk);
+    release(vk);
 }
 
 void Win32GameTest::paintBoard(const std::string& board) {

@@ -62,8 +62,11 @@ class Win32GameTest : public testing::Test {
     // A click on card k, as the button's own click sends it.
     void click(int k);
     void chooseReset();
-    // Key messages to the window that has the focus.
-    void key(UINT vk, bool repeat = false);
+    // Key messages to the window that has the focus, each a moment after
+    // the one before, as a keyboard's are: a press, a release, or both.
+    void press(UINT vk);
+    void release(UINT vk);
+    void key(UINT vk);
     void paintBoard(const std::string& board);
     // The Level, Cards and Colors labels' texts, by position 0-2.
     std::string label(int i);

@@ -193,19 +193,20 @@ TEST_F(Win32Window, TheKeyboardPlaysFromCardZeroAndAHeldEnterClicksOnce) {
     EXPECT_EQ(ringLeft(5), black) << "Space on a selected card keeps it selected";
     key(VK_RIGHT);
     boxes.waitTicks = 4;
+    // Enter stays down through the box: its repeats are more downs.
     boxes.whileOpen = [](HWND box) {
-        const LPARAM held = 1 | (1L << 30);
         for (int i = 0; i < 3; ++i) {
-            PostMessageW(GetDlgItem(box, IDOK), WM_KEYDOWN, VK_RETURN, held);
+            PostMessageW(GetDlgItem(box, IDOK), WM_KEYDOWN, VK_RETURN, 1 | (1L << 30));
         }
     };
-    key(VK_RETURN);
+    press(VK_RETURN);
     EXPECT_EQ(boxes.prompts, std::vector<std::string>{"Wow! You beat level 2!"});
     EXPECT_EQ(boxes.answered, 1) << "a repeat of the Enter that made the pair answered the box";
     EXPECT_EQ(label(0), "Level: 3");
     EXPECT_EQ(focusedCard(), 6) << "the focus is back on its card after the box";
-    key(VK_RETURN, true);
+    press(VK_RETURN);
     EXPECT_EQ(ringLeft(6), orange) << "a repeat clicked the card";
+    release(VK_RETURN);
     key(VK_RETURN);
     EXPECT_EQ(ringLeft(6), black) << "a fresh Enter clicks";
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "runtime/host/Keys.h"
 #include "runtime/host/Toolkit.h"
 #include "window/CardState.h"
 #include "window/FrameState.h"
