@@ -25,7 +25,7 @@ class KeyPolicy final {
     struct Window {
         int focusedCard;  // -1 for none
         bool boxOpen;
-        bool refusing;    // the game has ended or the window was closed
+        bool refusing;  // the game has ended or the window was closed
     };
 
     KeyAnswer down(const KeyEvent& event, const Window& window);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
-#include <vector>
 
 #include "FakeGame.h"
 
@@ -10,105 +10,61 @@ namespace diruvari::test {
 namespace {
 
 using Act = KeyAnswer::Act;
-const KeyAnswer native{};
-const KeyAnswer swallow{Act::Swallow, -1};
-KeyAnswer clicks(int k) {
-    return {Act::Click, k};
-}
-KeyAnswer focuses(int k) {
-    return {Act::Focus, k};
-}
 
-// Codes of physical keys, as a toolkit tells them apart.
-constexpr int returnKey = 1;
-constexpr int spaceKey = 2;
-constexpr int escapeKey = 3;
-
-// One thing the toolkit reports, in the window as it then stands, and the
-// answer it must get.
-struct Step {
-    enum { Down, Up, FocusLost, Closed } what;
-    Key key = Key::Activate;
-    int code = returnKey;
-    KeyTime time = 0;
-    bool box = false;
-    KeyAnswer expect{};
-};
-Step down(KeyTime t, KeyAnswer expect, bool box = false, Key key = Key::Activate,
-          int code = returnKey) {
-    return {Step::Down, key, code, t, box, expect};
+// Plays a script of what a toolkit reports, on the real host, and checks
+// each answer. A step is written `[!]<what><key><time>=<answer>`:
+// - `!`: a box stands (and has the focus); otherwise card 6 has it;
+// - what: `d` down, `u` up; `lost` the window lost the focus; `closed`;
+// - key: R Return and S Space (both Activate), E Escape, T Tab (both Other),
+//   each its own physical key;
+// - answer: N native, W swallowed, C card 6 clicked.
+void play(const std::string& what, const std::string& script) {
+    FakeGame game;
+    game.load("RRBG GBRB BRGR RBRB");
+    std::istringstream steps(script);
+    for (std::string step; steps >> step;) {
+        const bool box = step.front() == '!';
+        game.toolkit.boxStanding = box;
+        game.toolkit.focus = box ? -1 : 6;
+        if (step == "lost" || step == "closed") {
+            step == "lost" ? game.host.focusLost() : game.host.windowClosed();
+            continue;
+        }
+        const std::string s = step.substr(box ? 1 : 0);
+        const auto code = static_cast<int>(std::string("RSET").find(s[1]));
+        const KeyEvent event{code < 2 ? Key::Activate : Key::Other, code,
+                             std::stoll(s.substr(2, s.find('=') - 2))};
+        const KeyAnswer answer = s[0] == 'd' ? game.host.keyDown(event) : game.host.keyUp(event);
+        const char expect = s.back();
+        const KeyAnswer wanted = expect == 'C'   ? KeyAnswer{Act::Click, 6}
+                                 : expect == 'W' ? KeyAnswer{Act::Swallow, -1}
+                                                 : KeyAnswer{};
+        EXPECT_EQ(answer, wanted) << what << ", at " << step;
+    }
+    EXPECT_FALSE(game.controls.frame.visible()) << what << ": the host itself clicks nothing";
 }
-Step up(KeyTime t, KeyAnswer expect, bool box = false, Key key = Key::Activate,
-        int code = returnKey) {
-    return {Step::Up, key, code, t, box, expect};
-}
-const Step lost{Step::FocusLost};
-const Step closed{Step::Closed};
-
-struct Case {
-    const char* what;
-    std::vector<Step> steps;
-    int focused = 6;
-};
 
 TEST(KeyPolicy, ActivateClicksOncePerPhysicalPressAndRepeatsNeverAnswerABox) {
-    const Case cases[] = {
-        {"a fresh press clicks, its up is swallowed, the next press clicks again",
-         {down(10, clicks(6)), up(20, swallow), down(30, clicks(6)), up(40, swallow)}},
-        {"Space clicks on its press as Return does", {down(10, clicks(6), false, Key::Activate,
-                                                           spaceKey)}},
-        {"a down for a key already down is a repeat (Windows, the DOM)",
-         {down(10, clicks(6)), down(40, swallow), down(80, swallow), up(90, swallow),
-          down(95, clicks(6))}},
-        {"a down at the time of the key's last up is a repeat (X11 autorepeat)",
-         {down(10, clicks(6)), up(670, swallow), down(670, swallow), up(710, swallow),
-          down(710, swallow), up(900, swallow), down(901, clicks(6))}},
-        {"another physical key is no repeat of the one held",
-         {down(10, clicks(6)), down(20, clicks(6), false, Key::Activate, spaceKey)}},
-        {"a key held since before the box opened never answers it",
-         {down(10, clicks(6)), down(700, swallow, true), up(740, native, true),
-          down(740, swallow, true), up(800, native, true)}},
-        {"a fresh press answers the box, and the board then takes keys again",
-         {down(10, clicks(6)), up(50, swallow), down(900, native, true), up(950, native, true),
-          down(990, clicks(6))}},
-        {"any key held into the box, Escape too, cannot answer it by repeating",
-         {down(10, native, false, Key::Other, escapeKey),
-          down(700, swallow, true, Key::Other, escapeKey),
-          up(800, native, true, Key::Other, escapeKey),
-          down(900, native, true, Key::Other, escapeKey)}},
-        {"no key reaches the board while a box stands", {down(10, native, true, Key::Left)}},
-        {"a key released while the window had lost the focus is not down for ever",
-         {down(10, clicks(6)), lost, down(5000, clicks(6))}},
-        {"other keys and Tab are the toolkit's own",
-         {down(10, native, false, Key::Other, 9), up(20, native, false, Key::Other, 9)}},
-        {"with no card focused, even Return is the toolkit's (the menu bar)",
-         {down(10, native), up(20, native)},
-         -1},
-        {"after the window was closed no key clicks",
-         {closed, down(10, swallow), down(20, swallow, false, Key::Right)}},
+    const struct {
+        const char* what;
+        const char* script;
+    } cases[] = {
+        {"a fresh press clicks, its up is swallowed", "dR10=C uR20=W dR30=C uR40=W dS50=C"},
+        {"a down for a key already down is a repeat", "dR10=C dR40=W dR80=W uR90=W dR95=C"},
+        {"a down at the time of its key's last up is a repeat (X11)",
+         "dR10=C uR670=W dR670=W uR710=W dR710=W uR900=W dR901=C"},
+        {"another physical key is no repeat of the one held", "dR10=C dS20=C"},
+        {"a key held into the box never answers it", "dR10=C !dR700=W !uR740=N !dR740=W !uR800=N"},
+        {"a fresh press answers the box; the board then takes keys",
+         "dR10=C uR50=W !dR900=N "
+         "!uR950=N dR990=C"},
+        {"Escape held into the box cannot answer it either", "dE10=N !dE700=W !uE800=N !dE900=N"},
+        {"a key let go while the window had lost the focus is not down", "dR10=C lost dR5000=C"},
+        {"Tab and the other keys are the toolkit's", "dT10=N uT20=N"},
+        {"after the window was closed no key clicks", "closed dR10=W"},
     };
-    for (const Case& c : cases) {
-        FakeGame game;
-        game.load("RRBG GBRB BRGR RBRB");
-        int n = 0;
-        for (const Step& step : c.steps) {
-            game.toolkit.boxStanding = step.box;
-            game.toolkit.focus = step.box ? -1 : c.focused;
-            const KeyEvent event{step.key, step.code, step.time};
-            KeyAnswer answer = step.expect;
-            if (step.what == Step::Down) {
-                answer = game.host.keyDown(event);
-            } else if (step.what == Step::Up) {
-                answer = game.host.keyUp(event);
-            } else if (step.what == Step::FocusLost) {
-                game.host.focusLost();
-            } else {
-                game.host.windowClosed();
-            }
-            EXPECT_EQ(answer, step.expect) << c.what << ", step " << n;
-            ++n;
-        }
-        EXPECT_FALSE(game.controls.frame.visible()) << c.what << ": the host itself clicks nothing";
+    for (const auto& c : cases) {
+        play(c.what, c.script);
     }
 }
 
@@ -129,14 +85,17 @@ TEST(KeyPolicy, ArrowsStepToTheNeighbourAndStopAtEveryEdge) {
         for (int k = 0; k < 16; ++k) {
             game.toolkit.focus = k;
             const int to = arrow.to[k];
-            const KeyEvent event{arrow.key, 40 + static_cast<int>(arrow.key), 10 * k};
-            EXPECT_EQ(game.host.keyDown(event), to >= 0 ? focuses(to) : swallow)
-                << "card " << k << ", arrow " << static_cast<int>(arrow.key);
-            // Held, an arrow keeps stepping.
-            EXPECT_EQ(game.host.keyDown(event), to >= 0 ? focuses(to) : swallow);
-            EXPECT_EQ(game.host.keyUp(event), swallow);
+            const KeyAnswer wanted = to >= 0 ? KeyAnswer{Act::Focus, to} : KeyAnswer{Act::Swallow};
+            const KeyEvent event{arrow.key, 40, 10 * k};
+            EXPECT_EQ(game.host.keyDown(event), wanted) << k << " " << static_cast<int>(arrow.key);
+            EXPECT_EQ(game.host.keyDown(event), wanted) << "a held arrow keeps stepping";
+            EXPECT_EQ(game.host.keyUp(event), KeyAnswer{Act::Swallow});
         }
     }
+    game.toolkit.focus = -1;
+    EXPECT_EQ(game.host.keyDown({Key::Activate, 1, 400}), KeyAnswer{}) << "no card focused";
+    game.toolkit.boxStanding = true;
+    EXPECT_EQ(game.host.keyDown({Key::Left, 41, 500}), KeyAnswer{}) << "the box's own keys";
 }
 
 }  // namespace

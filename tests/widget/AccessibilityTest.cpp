@@ -74,8 +74,11 @@ TEST_F(Accessibility, TheArrowsMoveTheFocusThroughTheWindowAndSelectNothing) {
         int from;
         Qt::Key key;
         int to;
-    } moves[] = {{5, Qt::Key_Right, 6}, {5, Qt::Key_Left, 4}, {5, Qt::Key_Up, 1},
-                 {5, Qt::Key_Down, 9},  {7, Qt::Key_Right, 7}};
+    } moves[] = {{5, Qt::Key_Right, 6},
+                 {5, Qt::Key_Left, 4},
+                 {5, Qt::Key_Up, 1},
+                 {5, Qt::Key_Down, 9},
+                 {7, Qt::Key_Right, 7}};
     for (const auto& move : moves) {
         window().cardButton(move.from)->setFocus();
         typeKey(window(), move.key);

@@ -46,7 +46,7 @@ TEST_F(HighDpi, TheWholeBoardScalesWithNothingCut) {
         ASSERT_EQ(card.size(), QSize(size, size)) << k;
         const QColor face = qcolor(window().cardButton(k)->backColor());
         EXPECT_EQ(card.pixelColor(size / 2, size / 2), face) << k;
-        EXPECT_EQ(at(3 + 33 * (k % 4) + 15, 3 + 33 * (k / 4) + 15), face) << k << " on the board";
+        EXPECT_EQ(at(cardCentre(k).x(), cardCentre(k).y()), face) << k << " on the board";
         for (int i = 0; i < line; ++i) {
             EXPECT_EQ(card.pixelColor(i, size / 2), QColor(Qt::white)) << k;
             EXPECT_EQ(card.pixelColor(size / 2, i), QColor(Qt::white)) << k;

@@ -38,9 +38,7 @@ class Storm : public GameWindowTest {
                 game.form().cardsleft};
     }
 
-    QPoint cardInWindow(int k) {
-        return window().surface()->mapTo(&window(), QPoint(33 * (k % 4) + 18, 33 * (k / 4) + 18));
-    }
+    QPoint cardInWindow(int k) { return window().surface()->mapTo(&window(), cardCentre(k)); }
     void mouseOnCard(int k) {
         QTest::mouseClick(window().windowHandle(), Qt::LeftButton, {}, cardInWindow(k));
     }

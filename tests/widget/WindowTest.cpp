@@ -62,7 +62,7 @@ TEST(Window, FirstBoardShowsLevelOneOnSixteenCardsInTheirPlaces) {
     for (int k = 0; k < 16; ++k) {
         CardButton* card = window.cardButton(k);
         EXPECT_TRUE(card->isVisible()) << k;
-        EXPECT_EQ(card->geometry(), QRect(3 + 33 * (k % 4), 3 + 33 * (k / 4), 30, 30)) << k;
+        EXPECT_EQ(card->geometry(), QRect(gridPlace(k) + QPoint(3, 3), QSize(30, 30))) << k;
         EXPECT_TRUE(std::find(palette.begin(), palette.begin() + 3, card->backColor()) !=
                     palette.begin() + 3)
             << k;

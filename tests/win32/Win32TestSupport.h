@@ -16,6 +16,15 @@
 
 namespace diruvari::test {
 
+// The top left corner of card k's grid square in the client area, in
+// logical pixels.
+constexpr int gridX(int k) {
+    return 33 * (k % 4);
+}
+constexpr int gridY(int k) {
+    return 33 * (k / 4);
+}
+
 std::string narrow(const std::wstring& text);
 std::string windowText(HWND window);
 

@@ -22,15 +22,14 @@ constexpr COLORREF black = RGB(0, 0, 0);
 constexpr COLORREF orange = RGB(255, 192, 128);
 // Cards 5 and 6 make a pair, as do 14 and 15; no other neighbours match.
 const std::string board = "RGBR GRRG BGBR RGBB";
-const std::string deadBoard = "RGBR GBRG BRGB RGBR";
 
 class Win32Window : public Win32GameTest {
   protected:
     // The gap left of card k shows the frame's ring exactly while k is
     // selected.
     COLORREF ringLeft(int k, double scale = 1) {
-        return pixel(static_cast<int>((33 * (k % 4) + 1) * scale),
-                     static_cast<int>((33 * (k / 4) + 18) * scale));
+        return pixel(static_cast<int>((gridX(k) + 1) * scale),
+                     static_cast<int>((gridY(k) + 18) * scale));
     }
     void lastPairOfLevel(int level) {
         host->form().lvl = static_cast<std::int16_t>(level);
@@ -72,17 +71,6 @@ TEST_F(Win32Window, AWonLevelStandsItsBoxOverCardsZeroThenDealsTheNext) {
     EXPECT_EQ(label(0), "Level: 4");
     EXPECT_EQ(label(1), "Cards: 25");
     EXPECT_EQ(label(2), "Colors: 4");
-}
-
-TEST_F(Win32Window, ADeadBoardIsAnnouncedAndTheLevelDealtAgain) {
-    paintBoard(deadBoard);
-    random->scriptDraws(boardDraws(board), 3);
-    click(6);
-    EXPECT_EQ(boxes.prompts, std::vector<std::string>{"Sorry, there are no more moves."});
-    EXPECT_EQ(ringLeft(6), orange) << "the restart clears the selection";
-    EXPECT_EQ(cardPixel(5, 15, 15), palette[0]);
-    EXPECT_EQ(cardPixel(7, 15, 15), palette[1]);
-    EXPECT_EQ(label(0), "Level: 1");
 }
 
 TEST_F(Win32Window, TheFinalWinShowsTwoBoxesThenTheProgramEndsWithStatusZero) {

@@ -50,13 +50,17 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 orange=$(convert "$work/shot.png" -crop "1x$HEIGHT+263+0" -depth 8 txt:- | grep -c '#FFC080')
 [ "$orange" -eq 135 ] || fail "client height $orange, expected 135"
 menu=$((HEIGHT - 135))
+# Card $1's grid square, left and top, in the window's pixels.
+square_x() { echo $((33 * ($1 % 4))); }
+square_y() { echo $((menu + 33 * ($1 / 4))); }
+card_centre() { at $(($(square_x "$1") + 18)) $(($(square_y "$1") + 18)); }
 for k in 0 5 10 15; do
-    colour=$(at $((3 + 33 * (k % 4) + 15)) $((menu + 3 + 33 * (k / 4) + 15)))
+    colour=$(card_centre "$k")
     case "$colour" in '#FF0000' | '#00FF00' | '#0000FF') ;; *) fail "card $k is $colour" ;; esac
 done
 
 # The gap left of card k shows black exactly while the frame marks k.
-ring_left_of() { pixel $((33 * ($1 % 4) + 1)) $((menu + 33 * ($1 / 4) + 18)); }
+ring_left_of() { pixel $(($(square_x "$1") + 1)) $(($(square_y "$1") + 18)); }
 ring_is() { [ "$(ring_left_of "$1")" = "$2" ]; }
 box_stands() { xdotool search --name '^Diruvari$' >/dev/null 2>&1; }
 # Answers the box that says a deal has no move, as a player would.
@@ -79,7 +83,7 @@ walk() {
 }
 card_colours() {
     shot
-    for k in $(seq 0 15); do at $((3 + 33 * (k % 4) + 15)) $((menu + 3 + 33 * (k / 4) + 15)); done
+    for k in $(seq 0 15); do card_centre "$k"; done
 }
 
 ring_is 0 '#FFC080' || fail "a frame before any input"
