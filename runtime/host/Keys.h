@@ -36,4 +36,23 @@ struct KeyAnswer {
     bool operator==(const KeyAnswer&) const = default;
 };
 
+// Does what the answer says, with the toolkit's own focus(k) and click(k).
+// True when the event is done with: nothing else of the toolkit may see it.
+template <typename Focus, typename Click>
+bool carryOut(const KeyAnswer& answer, Focus&& focus, Click&& click) {
+    switch (answer.act) {
+        case KeyAnswer::Act::Native:
+            return false;
+        case KeyAnswer::Act::Focus:
+            focus(answer.card);
+            break;
+        case KeyAnswer::Act::Click:
+            click(answer.card);
+            break;
+        case KeyAnswer::Act::Swallow:
+            break;
+    }
+    return true;
+}
+
 }  // namespace diruvari

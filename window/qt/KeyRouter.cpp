@@ -63,19 +63,7 @@ bool KeyRouter::route(const QKeyEvent& event) {
     const KeyEvent key{keyOf(event), event.key(), static_cast<KeyTime>(event.timestamp())};
     const KeyAnswer answer =
         event.type() == QEvent::KeyPress ? events_->keyDown(key) : events_->keyUp(key);
-    switch (answer.act) {
-        case KeyAnswer::Act::Native:
-            return false;
-        case KeyAnswer::Act::Swallow:
-            return true;
-        case KeyAnswer::Act::Focus:
-            focus_(answer.card);
-            return true;
-        case KeyAnswer::Act::Click:
-            click_(answer.card);
-            return true;
-    }
-    return false;
+    return carryOut(answer, focus_, click_);
 }
 
 }  // namespace diruvari

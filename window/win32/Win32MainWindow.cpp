@@ -269,19 +269,9 @@ bool Win32MainWindow::routeKey(const MSG& msg) {
                        static_cast<KeyTime>(msg.time)};
     const KeyAnswer answer =
         msg.message == WM_KEYDOWN ? events_->keyDown(key) : events_->keyUp(key);
-    switch (answer.act) {
-        case KeyAnswer::Act::Native:
-            return false;
-        case KeyAnswer::Act::Swallow:
-            return true;
-        case KeyAnswer::Act::Focus:
-            SetFocus(cardWindow(answer.card));
-            return true;
-        case KeyAnswer::Act::Click:
-            SendMessageW(cardWindow(answer.card), BM_CLICK, 0, 0);
-            return true;
-    }
-    return false;
+    return carryOut(
+        answer, [this](int k) { SetFocus(cardWindow(k)); },
+        [this](int k) { SendMessageW(cardWindow(k), BM_CLICK, 0, 0); });
 }
 
 LRESULT CALLBACK Win32MainWindow::boxKeys(int code, WPARAM wParam, LPARAM lParam) {
