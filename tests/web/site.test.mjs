@@ -167,6 +167,21 @@ describe('the test page', () => {
         await g.close();
     });
 
+    test('in forced colours (high contrast) the board keeps its colours, its ring and its labels', async () => {
+        const g = await game(testSite.url, { forcedColors: 'active' });
+        assert.equal(await g.page.evaluate(() => matchMedia('(forced-colors: active)').matches), true);
+        await g.paint(board);
+        await g.clickCard(5);
+        const shot = await g.shot();
+        for (const k of [0, 1, 2, 3]) assert.equal(centre(shot, k), palette[letters.indexOf(board[k])], `card ${k}`);
+        assert.equal(gapLeft(shot, 5), black, 'the ring');
+        assert.equal(gapLeft(shot, 0), orange, 'the background');
+        assert.equal(await g.page.locator('.label').first().evaluate((l) => getComputedStyle(l).color),
+                     'rgb(0, 0, 0)');
+        assert.deepEqual(g.problems, []);
+        await g.close();
+    });
+
     test('screen readers hear the names, the selection and the labels', async () => {
         const g = await game();
         await g.paint(board);

@@ -8,7 +8,7 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const types = {
-    '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+    '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.wasm': 'application/wasm',
     '.ttf': 'font/ttf', '.svg': 'image/svg+xml',
 };
 
