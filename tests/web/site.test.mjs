@@ -88,7 +88,7 @@ describe('the shipped site', () => {
         assert.deepEqual(await g.labels(), ['Level: 1', 'Cards: 15', 'Colors: 3']);
         assert.equal(await g.page.evaluate(() => typeof Module._diruvari_test_paint), 'undefined');
         assert.ok(g.requests.every((r) => r.startsWith(site.url)), g.requests.join(' '));
-        assert.equal(g.requests.filter((r) => r.endsWith('.ttf')).length, 1, 'the bundled face');
+        assert.equal(g.requests.filter((r) => r.endsWith('.woff2')).length, 1, 'the bundled face');
         assert.equal(await g.page.evaluate(() => document.fonts.check('21px Blankenburg_UNZ1A')), true);
         assert.deepEqual(g.problems, []);
         await g.close();

@@ -9,7 +9,7 @@ import { fileURLToPath } from 'node:url';
 
 const types = {
     '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.wasm': 'application/wasm',
-    '.ttf': 'font/ttf', '.svg': 'image/svg+xml',
+    '.ttf': 'font/ttf', '.woff2': 'font/woff2', '.svg': 'image/svg+xml', '.txt': 'text/plain',
 };
 
 export async function serve(folder, port = 0) {
