@@ -20,8 +20,8 @@ const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 // Size: every file of the site, as a server would send it gzipped.
 const files = fs.readdirSync(siteDir);
 const gzipped = files.reduce((sum, f) => sum + gzipSync(fs.readFileSync(path.join(siteDir, f)), { level: 9 }).length, 0);
-row('web: whole site, gzipped', `${(gzipped / 1000).toFixed(1)} KB (${files.length} files)`, '<= 120 KB',
-    gzipped <= 120000);
+row('web: whole site, gzipped', `${(gzipped / 1000).toFixed(1)} KB (${files.length} files)`, '<= 50 KB',
+    gzipped <= 50000);
 
 const browser = await launch();
 
