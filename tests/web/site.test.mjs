@@ -167,6 +167,49 @@ describe('the test page', () => {
         await g.close();
     });
 
+    test('on a phone upright and turned, and a desktop at DPR 1 and 2, every edge is a device pixel\'s and taps pair', async () => {
+        const screens = [
+            { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+            { viewport: { width: 844, height: 390 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+            { viewport: { width: 800, height: 600 }, deviceScaleFactor: 2 },
+            { viewport: { width: 480, height: 320 }, deviceScaleFactor: 1 },
+        ];
+        for (const screen of screens) {
+            const { width, height } = screen.viewport, dpr = screen.deviceScaleFactor;
+            const what = `${width}x${height} at DPR ${dpr}`;
+            const g = await game(testSite.url, screen);
+            await g.paint(board);
+            const rects = await g.page.locator('#window, #client, .card').evaluateAll((es) =>
+                es.map((e) => e.getBoundingClientRect().toJSON()));
+            const [win, , ...cards] = rects;
+            assert.ok(win.left >= 0 && win.top >= 0 && win.right <= width && win.bottom <= height, `${what}: cut`);
+            for (const r of rects) {
+                for (const v of [r.left, r.top, r.right, r.bottom]) {
+                    assert.ok(Number.isInteger(v * dpr), `${what}: an edge at ${v}`);
+                }
+            }
+            const phone = screen.hasTouch === true;
+            assert.ok(cards.every((c) => c.width >= (phone ? 44 : 30) && c.height >= (phone ? 44 : 30)),
+                      `${what}: cards of ${cards[0].width} px`);
+            // The painted pixels are the boxes': the card's outer bevel starts
+            // on its left edge, the board's background just before it.
+            const image = decodePng(await g.page.screenshot());
+            const at = (x, y) => image.at(Math.floor(x * dpr), Math.floor(y * dpr));
+            const middle = (cards[5].top + cards[5].bottom) / 2;
+            // Each in the middle of its device pixel.
+            assert.equal(at(cards[5].left + 0.5 / dpr, middle), '#ffffff', `${what}: the bevel`);
+            assert.equal(at(cards[5].left - 0.5 / dpr, middle), orange, `${what}: the gap`);
+            if (phone) {
+                for (const k of [5, 6]) {
+                    await g.page.touchscreen.tap((cards[k].left + cards[k].right) / 2, (cards[k].top + cards[k].bottom) / 2);
+                }
+                await g.labelsBecome(['Level: 1', 'Cards: 14', 'Colors: 3']);
+            }
+            assert.deepEqual(g.problems, []);
+            await g.close();
+        }
+    });
+
     test('in forced colours (high contrast) the board keeps its colours, its ring and its labels', async () => {
         const g = await game(testSite.url, { forcedColors: 'active' });
         assert.equal(await g.page.evaluate(() => matchMedia('(forced-colors: active)').matches), true);

@@ -24,21 +24,16 @@ EM_JS(void, js_build_window, (const char* caption, const char* reset, const char
         if (!(name in figures)) throw new Error('the design has no figure ' + name);
         return figures[name];
     };
-    const px = (name) => f(name) + 'px';
     const css = (name) => {
         const c = f(name);
         return 'rgb(' + (c & 255) + ',' + ((c >> 8) & 255) + ',' + ((c >> 16) & 255) + ')';
     };
     const root = document.documentElement.style;
     const vars = {
-        '--client-width': px('clientWidth'), '--client-height': px('clientHeight'),
-        '--card': px('card'), '--square': px('square'), '--ring': px('ring'),
-        '--ring-outside': px('ringOutside'), '--focus-inset': px('focusInset'),
         '--background': css('background'), '--outer-light': css('outerLight'),
         '--inner-light': css('innerLight'), '--inner-shadow': css('innerShadow'),
         '--outer-shadow': css('outerShadow'), '--frame': css('frame'),
-        '--label-text': css('labelText'), '--label-size': px('labelSize'),
-        '--label-weight': f('labelWeight'),
+        '--label-text': css('labelText'), '--label-weight': f('labelWeight'),
         '--label-family': '"' + f('labelFamily') + '", "' + f('bundledFamily') + '"'
     };
     for (const name in vars) root.setProperty(name, vars[name]);
@@ -49,7 +44,7 @@ EM_JS(void, js_build_window, (const char* caption, const char* reset, const char
         if (parent) parent.appendChild(e);
         return e;
     };
-    const d = Module.diruvari = { cards: [], labels: [], boxOpen: false, ended: false };
+    const d = Module.diruvari = { cards: [], places: [], labels: [], boxOpen: false, ended: false };
     const desktop = document.getElementById('desktop');
     const win = d.window = make('div', { id: 'window', hidden: true }, desktop);
     win.setAttribute('aria-label', text(caption));
@@ -73,12 +68,56 @@ EM_JS(void, js_build_window, (const char* caption, const char* reset, const char
     }
     const labels = make('div', { id: 'labels' }, client);
     labels.setAttribute('aria-live', 'polite');
-    f('labels').forEach((place) => {
-        const label = make('div', { className: 'label' }, labels);
-        Object.assign(label.style, { left: place.left + 'px', top: place.top + 'px',
-                                     width: place.width + 'px', height: place.height + 'px' });
-        d.labels.push(label);
-    });
+    f('labels').forEach(() => d.labels.push(make('div', { className: 'label' }, labels)));
+    // The scale from the design's pixels to CSS pixels: 1 on a desktop; on
+    // a touch screen as large as the window fits inside its 1 px border.
+    // Every edge is then put on a whole CSS pixel, each on its own: a whole
+    // number of device pixels at any whole device pixel ratio, and a place
+    // that the browser's layout holds exactly, so that nothing is blurred and
+    // the boxes that the page reports are the pixels that it paints.
+    const menubar = 20;
+    const scale = () => {
+        if (!matchMedia('(pointer: coarse)').matches) return 1;
+        return Math.max(1, Math.min((innerWidth - 2) / f('clientWidth'),
+                                    (innerHeight - 2) / (f('clientHeight') + menubar)));
+    };
+    let s = 1;
+    const at = (v) => Math.round(v * s);
+    const width = (v) => Math.max(1, Math.round(v * s));
+    const place = (e, x, y, w, h) => Object.assign(e.style, {
+        left: at(x) + 'px', top: at(y) + 'px', width: at(x + w) - at(x) + 'px', height: at(y + h) - at(y) + 'px' });
+    d.placeCard = (k) => {
+        const [x, y] = d.places[k] ?? [0, 0];
+        place(d.cards[k], x, y, f('card'), f('card'));
+    };
+    // The ring stands from ringOutside outside the square to the card.
+    d.placeFrame = () => {
+        const [x, y] = d.framePlace ?? [0, 0];
+        const out = f('ringOutside'), span = f('square') + 2 * out + 1;
+        place(d.frame, x - out, y - out, span, span);
+        const inset = f('ring') - out;
+        Object.assign(d.frame.style, {
+            borderLeftWidth: at(x + inset) - at(x - out) + 'px', borderTopWidth: at(y + inset) - at(y - out) + 'px',
+            borderRightWidth: at(x - out + span) - at(x - out + span - f('ring')) + 'px',
+            borderBottomWidth: at(y - out + span) - at(y - out + span - f('ring')) + 'px' });
+    };
+    d.layout = () => {
+        s = scale();
+        const border = 1;
+        const cw = at(f('clientWidth')), ch = at(f('clientHeight')), bar = at(menubar);
+        const vars = { '--client-width': cw, '--client-height': ch, '--menubar-height': bar,
+                       '--border': border, '--line': width(1), '--focus-inset': at(f('focusInset')),
+                       '--label-size': f('labelSize') * s, '--menu-font': 12 * s };
+        for (const name in vars) root.setProperty(name, vars[name] + 'px');
+        f('labels').forEach((p, i) => place(d.labels[i], p.left, p.top, p.width, p.height));
+        d.cards.forEach((card, k) => d.placeCard(k));
+        d.placeFrame();
+        // Centred, to the pixel.
+        win.style.left = Math.max(0, Math.floor((innerWidth - cw - 2 * border) / 2)) + 'px';
+        win.style.top = Math.max(0, Math.floor((innerHeight - bar - ch - 2 * border) / 2)) + 'px';
+    };
+    addEventListener('resize', d.layout);
+    d.layout();
     const box = d.box = make('dialog', { id: 'box' }, document.body);
     box.setAttribute('role', 'alertdialog');
     box.setAttribute('aria-modal', 'true');
@@ -114,6 +153,7 @@ EM_JS(void, js_build_window, (const char* caption, const char* reset, const char
 
 EM_JS(void, js_show_window, (), {
     Module.diruvari.window.hidden = false;
+    Module.diruvari.layout();
     if (Module.onBoardShown) Module.onBoardShown();
 });
 
@@ -133,9 +173,8 @@ EM_JS(void, js_paint_card, (int k, int color, const char* name), {
 });
 
 EM_JS(void, js_place_card, (int k, double left, double top), {
-    const s = Module.diruvari.cards[k].style;
-    s.left = left + 'px';
-    s.top = top + 'px';
+    Module.diruvari.places[k] = [left, top];
+    Module.diruvari.placeCard(k);
 });
 
 EM_JS(void, js_show_card, (int k, int visible), {
@@ -147,10 +186,10 @@ EM_JS(void, js_mark_card, (int k, int selected), {
 });
 
 EM_JS(void, js_place_frame, (int visible, double left, double top), {
-    const frame = Module.diruvari.frame;
-    frame.hidden = !visible;
-    frame.style.left = left + 'px';
-    frame.style.top = top + 'px';
+    const d = Module.diruvari;
+    d.frame.hidden = !visible;
+    d.framePlace = [left, top];
+    d.placeFrame();
 });
 
 EM_JS(void, js_set_label, (int i, const char* text), {
