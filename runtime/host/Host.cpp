@@ -16,7 +16,10 @@ namespace {
 // A fault is never repaired on the quiet, and nothing unwinds through the
 // toolkit's frames: one line says what went wrong, and the program stops.
 [[noreturn]] void stopOnFault(const char* what) {
-    std::fprintf(stderr, "diruvari: internal error: %s\n", what);
+    // No printf: its formatting would be most of the page's program.
+    std::fputs("diruvari: internal error: ", stderr);
+    std::fputs(what, stderr);
+    std::fputs("\n", stderr);
     std::fflush(stderr);
     std::_Exit(Host::faultStatus);
 }

@@ -5,6 +5,10 @@
 
 #include "runtime/host/Keys.h"
 
+// clang-format off
+EM_JS(double, js_clock_ms, (), { return Date.now() + performance.now(); });
+// clang-format on
+
 namespace diruvari {
 
 namespace {
@@ -15,6 +19,10 @@ std::unique_ptr<WebGame>& theGame() {
 }
 
 }  // namespace
+
+std::uint64_t pageClock() {
+    return static_cast<std::uint64_t>(js_clock_ms() * 1e6);
+}
 
 WebGame& startWebGame(std::unique_ptr<RandomSource> random) {
     theGame() = std::make_unique<WebGame>(std::move(random));

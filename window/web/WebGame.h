@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "runtime/RandomSource.h"
@@ -17,6 +18,11 @@ struct WebGame {
     WebWindow window;
     Host host;
 };
+
+// The page's clocks, wall and monotonic, added in nanoseconds: a fresh
+// reading at every reseed, read straight from the browser. The C++ clocks
+// would bring the whole of <system_error> for failures that cannot happen.
+std::uint64_t pageClock();
 
 // Makes the game and starts it; the page's events then reach it.
 WebGame& startWebGame(std::unique_ptr<RandomSource> random);

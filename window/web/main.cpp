@@ -4,7 +4,7 @@
 #include "window/web/WebGame.h"
 
 int main() {
-    diruvari::startWebGame(std::make_unique<diruvari::Generator>());
+    diruvari::startWebGame(std::make_unique<diruvari::Generator>(diruvari::pageClock));
     // The page goes on handling the player's events after main returns.
     return 0;
 }

@@ -19,6 +19,16 @@ const stored = new Set(['.woff2']);
 
 export async function serve(folder, port = 0) {
     const root = path.resolve(folder);
+    // Each file is compressed once for each version of it, as a server that
+    // serves precompressed files would, not again for every request.
+    const cache = new Map();
+    const compressed = (file, etag, body) => {
+        const hit = cache.get(file);
+        if (hit?.etag === etag) return hit.gzip;
+        const gzip = gzipSync(body, { level: 9 });
+        cache.set(file, { etag, gzip });
+        return gzip;
+    };
     const server = http.createServer((request, response) => {
         const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
         const file = path.join(root, name.endsWith('/') ? name + 'index.html' : name);
@@ -40,7 +50,7 @@ export async function serve(folder, port = 0) {
         }
         const gzip = /\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && !stored.has(path.extname(file));
         if (gzip) headers['Content-Encoding'] = 'gzip';
-        response.writeHead(200, headers).end(gzip ? gzipSync(body, { level: 9 }) : body);
+        response.writeHead(200, headers).end(gzip ? compressed(file, etag, body) : body);
     });
     await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
     return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
