@@ -2,6 +2,9 @@
 // The game's page in Debian's Chromium: real mouse clicks and key presses,
 // pixels from screenshots, and the accessibility tree.
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 
 import { launch, openGame, serve } from './harness.mjs';
@@ -361,5 +364,107 @@ describe('the test page', () => {
         assert.deepEqual(g.problems, [], `seed ${process.env.DIRUVARI_SEED ?? 20261209}`);
         console.log(`1,000 events, ${boxes} boxes answered, ended on ${level}, ${cards}`);
         await g.close();
+    });
+});
+
+describe('as an app', () => {
+    // A copy of a site at `at` inside a folder of its own that a server
+    // serves, so that a test can change its files.
+    const deploy = async (from, at) => {
+        const root = fs.mkdtempSync(path.join(os.tmpdir(), 'diruvari-deploy-'));
+        const folder = path.join(root, at);
+        const copy = (source, only = null) => fs.readdirSync(source).filter((f) => !only || only.includes(f))
+            .forEach((f) => fs.copyFileSync(path.join(source, f), path.join(folder, f)));
+        fs.mkdirSync(folder, { recursive: true });
+        copy(from);
+        const server = await serve(root);
+        return { url: server.url + at, copy, close: () => { server.close(); fs.rmSync(root, { recursive: true }); } };
+    };
+    // The page's build as its script and as its program name it, once the
+    // page has asked for a new build and any new one has taken over, or has
+    // been refused.
+    const kept = (page) => page.evaluate(async () => {
+        const registration = await Module.offline;
+        const worker = registration.installing ?? registration.waiting;
+        const settled = () => ['activated', 'redundant'].includes(worker.state);
+        if (worker && !settled()) {
+            await new Promise((resolve) => worker.addEventListener('statechange', () => settled() && resolve()));
+        }
+        return { ids: [Module.buildId, Module.diruvari.build], scope: registration.scope };
+    });
+
+    test('installs from its manifest, with icons of the sizes it names', async () => {
+        const g = await game(site.url);
+        const manifest = await g.page.evaluate(async () =>
+            (await fetch(document.querySelector('link[rel=manifest]').href)).json());
+        const board = await g.page.evaluate(() => getComputedStyle(document.documentElement).getPropertyValue('--background'));
+        assert.equal(board.replace(/\s/g, ''), 'rgb(255,192,128)', "the design's board");
+        assert.deepEqual([manifest.name, manifest.short_name, manifest.start_url, manifest.scope, manifest.display,
+                          manifest.theme_color, manifest.background_color],
+                         ['Diruvari', 'Diruvari', './', './', 'standalone', orange, orange]);
+        assert.equal(await g.page.locator('meta[name=theme-color]').getAttribute('content'), orange);
+        for (const icon of manifest.icons) {
+            const image = decodePng(fs.readFileSync(path.join(process.env.DIRUVARI_SITE, icon.src)));
+            assert.equal(`${image.width}x${image.height}`, icon.sizes, icon.src);
+            // A maskable icon is the board to its corners, the icon shrunk
+            // into the mask's circle; the others round the corners off.
+            const maskable = icon.purpose === 'maskable';
+            const at = (x, y) => image.at(...[x, y].map((v) => Math.floor((maskable ? 64 + (v - 64) * 0.6 : v) / 128 * image.width)));
+            assert.deepEqual([image.at(0, 0), image.alpha(0, 0)], maskable ? [orange, 255] : [image.at(0, 0), 0], icon.src);
+            assert.deepEqual([at(35, 35), at(64, 100), at(93, 93)], ['#ff0000', orange, '#00ff00'], icon.src);
+        }
+        assert.deepEqual(manifest.icons.map((i) => `${i.sizes} ${i.purpose}`),
+                         ['192x192 any', '512x512 any', '512x512 maskable']);
+        assert.deepEqual(g.problems, []);
+        await g.close();
+    });
+
+    test('played from a sub-path, reloads offline and plays a pair', async () => {
+        const at = await deploy(process.env.DIRUVARI_TEST_SITE, 'games/diruvari/');
+        const g = await game(at.url);
+        assert.ok((await kept(g.page)).scope.endsWith('/games/diruvari/'));
+        at.close();
+        await g.page.context().setOffline(true);
+        const response = await g.page.reload();
+        assert.equal(response.fromServiceWorker(), true);
+        await g.page.locator('#window:not([hidden])').waitFor();
+        await g.paint(board);
+        await g.clickCard(5);
+        await g.clickCard(6);
+        await g.labelsBecome(['Level: 1', 'Cards: 14', 'Colors: 3']);
+        assert.deepEqual(g.problems, []);
+        await g.close();
+    });
+
+    test('takes an update whole, on a later load, and never a half-uploaded one', async () => {
+        const shipped = await game(site.url);
+        const b = (await kept(shipped.page)).ids;
+        await shipped.close();
+        const at = await deploy(process.env.DIRUVARI_TEST_SITE, '');
+        const g = await game(at.url);
+        const a = (await kept(g.page)).ids;
+        assert.equal(a[0], a[1]);
+        assert.notEqual(a[0], b[0]);
+        // Build B's worker and script, but build A's program still: B must
+        // not be taken in.
+        at.copy(process.env.DIRUVARI_SITE, ['sw.js', 'diruvari.js']);
+        const load = async () => {
+            await g.page.reload();
+            await g.page.locator('#window:not([hidden])').waitFor();
+            const { ids } = await kept(g.page);
+            assert.equal(ids[0], ids[1], 'a script and a program of two builds');
+            return ids[0];
+        };
+        for (let i = 0; i < 3; ++i) assert.equal(await load(), a[0]);
+        at.copy(process.env.DIRUVARI_SITE);
+        const seen = [];
+        for (let i = 0; i < 10 && seen.at(-1) !== b[0]; ++i) seen.push(await load());
+        assert.equal(seen.at(-1), b[0], seen.join(' '));
+        assert.deepEqual(seen.filter((id) => id !== a[0] && id !== b[0]), []);
+        const caches = await g.page.evaluate(() => caches.keys());
+        assert.equal(caches.length, 1, `the old build's cache is gone: ${caches.join(', ')}`);
+        assert.deepEqual(g.problems, []);
+        await g.close();
+        at.close();
     });
 });

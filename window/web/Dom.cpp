@@ -15,9 +15,14 @@
 // window.
 
 // clang-format off
-EM_JS(void, js_build_window, (const char* caption, const char* reset, const char* title,
-                              const char* figuresJson), {
+EM_JS(void, js_build_window, (const char* build, const char* caption, const char* reset,
+                              const char* title, const char* figuresJson), {
     const text = (p) => UTF8ToString(p);
+    // A script and a program of two builds would not play together: fail
+    // at once, and say so.
+    if (text(build) !== Module.buildId) {
+        throw new Error('diruvari.js of build ' + Module.buildId + ' met diruvari.wasm of build ' + text(build));
+    }
     const figures = JSON.parse(text(figuresJson));
     // A figure the page asks for and the design lacks is a fault, not a blank.
     const f = (name) => {
@@ -44,7 +49,7 @@ EM_JS(void, js_build_window, (const char* caption, const char* reset, const char
         if (parent) parent.appendChild(e);
         return e;
     };
-    const d = Module.diruvari = { cards: [], places: [], labels: [], boxOpen: false, ended: false };
+    const d = Module.diruvari = { build: text(build), cards: [], places: [], labels: [], boxOpen: false, ended: false };
     const desktop = document.getElementById('desktop');
     const win = d.window = make('div', { id: 'window', hidden: true }, desktop);
     win.setAttribute('aria-label', text(caption));
@@ -273,7 +278,7 @@ void buildWindow() {
     figures.add("labelWeight", labelFontWeight);
     figures.add("labelFamily", labelFamily).add("bundledFamily", bundledLabelFamily);
     figures.raw("labels", labelPlaces());
-    js_build_window(windowCaption, resetCaption, applicationName, figures.json().c_str());
+    js_build_window(buildId(), windowCaption, resetCaption, applicationName, figures.json().c_str());
 }
 
 void showWindow() {

@@ -10,6 +10,9 @@ namespace diruvari::dom {
 // The page's side of the window: each call changes the document at once.
 // Positions and sizes are in CSS pixels.
 
+// The build's name, which the program that links this layer defines.
+const char* buildId();
+
 // Builds the window from its design's figures, hidden.
 void buildWindow();
 void showWindow();

@@ -1,6 +1,20 @@
 // SPDX-License-Identifier: MIT
 // The page's own part of the program, put at the head of diruvari.js: the
-// moment the first board has been painted, for whoever measures it.
+// build's name as the script has it, the moment the first board has been
+// painted, for whoever measures it, and after that the service worker that
+// keeps the site for offline play (Module.offline, once it has asked the
+// server for a new build).
+Module['buildId'] = '@build_id@';
 Module['onBoardShown'] = () => {
     requestAnimationFrame(() => setTimeout(() => performance.mark('board-painted')));
+    if ('serviceWorker' in navigator) Module['offline'] = document.fonts.ready.then(keepOffline);
 };
+
+// Every load asks the server for a new build once its own board is up; the
+// worker takes a new build into use from the next load on.
+async function keepOffline() {
+    const registration = await navigator.serviceWorker.register('sw.js');
+    // Offline, or a new build not yet whole on the server: the next load asks again.
+    await registration.update().catch(() => {});
+    return registration;
+}

@@ -13,9 +13,10 @@ import { gzipSync } from 'node:zlib';
 const types = {
     '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.wasm': 'application/wasm',
     '.ttf': 'font/ttf', '.woff2': 'font/woff2', '.svg': 'image/svg+xml', '.txt': 'text/plain',
+    '.png': 'image/png', '.webmanifest': 'application/manifest+json',
 };
-// Already compressed.
-const stored = new Set(['.woff2']);
+// Already compressed: sent as they are.
+export const stored = new Set(['.woff2', '.png']);
 
 export async function serve(folder, port = 0) {
     const root = path.resolve(folder);
