@@ -49,6 +49,5 @@ export function decodePng(buffer) {
             const i = y * stride + x * channels;
             return '#' + [0, 1, 2].map((c) => pixels[i + c].toString(16).padStart(2, '0')).join('');
         },
-        alpha: (x, y) => (channels === 4 ? pixels[y * stride + x * channels + 3] : 255),
     };
 }
