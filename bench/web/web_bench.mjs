@@ -13,7 +13,7 @@ import { launch, openGame, serve } from '../../tests/web/harness.mjs';
 import { stored } from '../../window/web/serve.mjs';
 
 const [siteDir, testSiteDir, runsText] = process.argv.slice(2);
-const runs = Number(runsText ?? 21);
+const runs = Number(runsText ?? 41);
 const row = (what, measured, target, met) =>
     console.log(`| ${what.padEnd(44)} | ${measured.padEnd(26)} | ${target.padEnd(12)} | ${(met ? 'yes' : 'NO').padEnd(4)} |`);
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
@@ -60,15 +60,23 @@ const firstPaint = async (name) => {
     await context.close();
     return ms;
 };
-const times = { static: [], game: [] };
+// Each pair of loads, one of each, side by side, so that a pair shares the
+// machine's state of the moment; the ratio is the median of the pairs'.
+const times = { static: [], game: [], ratio: [] };
+await firstPaint('static.html');
+await firstPaint('index.html');
 for (let i = 0; i < runs; ++i) {
-    times.static.push(await firstPaint('static.html'));
-    times.game.push(await firstPaint('index.html'));
+    const [staticMs, gameMs] = i % 2 === 0
+        ? [await firstPaint('static.html'), await firstPaint('index.html')]
+        : [await firstPaint('index.html'), await firstPaint('static.html')].reverse();
+    times.static.push(staticMs);
+    times.game.push(gameMs);
+    times.ratio.push(gameMs / staticMs);
 }
-const [staticMs, gameMs] = [median(times.static), median(times.game)];
-row('web: static page, navigation to first paint', `${staticMs.toFixed(1)} ms (${runs} runs)`, '', true);
-row('web: game, navigation to first painted board', `${gameMs.toFixed(1)} ms (${runs} runs)`, '', true);
-row('web: time ratio game / static page', (gameMs / staticMs).toFixed(3), '<= 1.5', gameMs / staticMs <= 1.5);
+const ratio = median(times.ratio);
+row('web: static page, navigation to first paint', `${median(times.static).toFixed(1)} ms (${runs} runs)`, '', true);
+row('web: game, navigation to first painted board', `${median(times.game).toFixed(1)} ms (${runs} runs)`, '', true);
+row('web: time ratio game / static page', ratio.toFixed(3), '<= 1.25', ratio <= 1.25);
 pages.close();
 fs.rmSync(work, { recursive: true });
 
