@@ -5,9 +5,16 @@
 // keeps the site for offline play (Module.offline, once it has asked the
 // server for a new build).
 Module['buildId'] = '@build_id@';
+// Every rebuild shows the window again; only the first showing counts here.
+let firstBoardShown = false;
 Module['onBoardShown'] = () => {
+    if (firstBoardShown) return;
+    firstBoardShown = true;
     requestAnimationFrame(() => setTimeout(() => performance.mark('board-painted')));
-    if ('serviceWorker' in navigator) Module['offline'] = document.fonts.ready.then(keepOffline);
+    if (!('serviceWorker' in navigator)) return;
+    // Without its worker (a server that refuses sw.js, say) the game plays on, online.
+    Module['offline'] = document.fonts.ready.then(keepOffline)
+        .catch((error) => console.warn('Diruvari is not kept for offline play:', error));
 };
 
 // Every load asks the server for a new build once its own board is up; the
