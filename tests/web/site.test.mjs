@@ -383,15 +383,18 @@ describe('as an app', () => {
     // The page's build as its script and as its program name it, once the
     // page has asked for a new build and any new one has taken over, or has
     // been refused.
-    const kept = (page) => page.evaluate(async () => {
-        const registration = await Module.offline;
-        const worker = registration.installing ?? registration.waiting;
-        const settled = () => ['activated', 'redundant'].includes(worker.state);
-        if (worker && !settled()) {
-            await new Promise((resolve) => worker.addEventListener('statechange', () => settled() && resolve()));
-        }
-        return { ids: [Module.buildId, Module.diruvari.build], scope: registration.scope };
-    });
+    const kept = async (page) => {
+        await page.waitForFunction(() => Module.offline);
+        return page.evaluate(async () => {
+            const registration = await Module.offline;
+            const worker = registration.installing ?? registration.waiting;
+            const settled = () => ['activated', 'redundant'].includes(worker.state);
+            if (worker && !settled()) {
+                await new Promise((resolve) => worker.addEventListener('statechange', () => settled() && resolve()));
+            }
+            return { ids: [Module.buildId, Module.diruvari.build], scope: registration.scope };
+        });
+    };
 
     test('installs from its manifest, with icons of the sizes it names', async () => {
         const g = await game(site.url);

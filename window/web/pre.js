@@ -10,11 +10,14 @@ let firstBoardShown = false;
 Module['onBoardShown'] = () => {
     if (firstBoardShown) return;
     firstBoardShown = true;
-    requestAnimationFrame(() => setTimeout(() => performance.mark('board-painted')));
-    if (!('serviceWorker' in navigator)) return;
-    // Without its worker (a server that refuses sw.js, say) the game plays on, online.
-    Module['offline'] = document.fonts.ready.then(keepOffline)
-        .catch((error) => console.warn('Diruvari is not kept for offline play:', error));
+    requestAnimationFrame(() => setTimeout(() => {
+        performance.mark('board-painted');
+        // Not before: the worker's downloads would hold up the first board.
+        if (!('serviceWorker' in navigator)) return;
+        // Without its worker (a server that refuses sw.js, say) the game plays on, online.
+        Module['offline'] = keepOffline()
+            .catch((error) => console.warn('Diruvari is not kept for offline play:', error));
+    }));
 };
 
 // Every load asks the server for a new build once its own board is up; the
