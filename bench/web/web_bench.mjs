@@ -84,6 +84,9 @@ fs.rmSync(work, { recursive: true });
 // browser paints that in its next frame.
 const testSite = await serve(testSiteDir);
 const g = await openGame(browser, testSite.url);
+// The service worker's first install is the page's own business, not a click's.
+await g.page.waitForFunction(() => Module.offline);
+await g.page.evaluate(async () => { await Module.offline; await navigator.serviceWorker.ready; });
 const clicks = await g.page.evaluate(() => {
     const cards = [...document.querySelectorAll('.card')];
     const timed = (action) => {
