@@ -40,7 +40,7 @@ for (const f of files) fs.copyFileSync(path.join(siteDir, f), path.join(work, f)
     const g = await openGame(browser, site.url);
     await g.page.waitForFunction(() => performance.getEntriesByName('board-painted').length > 0);
     let html = await g.page.evaluate(() => {
-        document.querySelectorAll('script, dialog, link[href$=".wasm"], meta[http-equiv]')
+        document.querySelectorAll('script, dialog, meta[http-equiv]')
             .forEach((e) => e.remove());
         return '<!DOCTYPE html>\n' + document.documentElement.outerHTML;
     });

@@ -461,9 +461,9 @@ describe('as an app', () => {
         const a = (await kept(g.page)).ids;
         assert.equal(a[0], a[1]);
         assert.notEqual(a[0], b[0]);
-        // Build B's worker and script, but build A's program still: B must
+        // Build B's worker, but build A's script and program still: B must
         // not be taken in.
-        at.copy(process.env.DIRUVARI_SITE, ['sw.js', 'diruvari.js']);
+        at.copy(process.env.DIRUVARI_SITE, ['sw.js']);
         const load = async () => {
             await g.page.reload();
             await g.page.locator('#window:not([hidden])').waitFor();

@@ -21,7 +21,7 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
     // A script and a program of two builds would not play together: fail
     // at once, and say so.
     if (text(build) !== Module.buildId) {
-        throw new Error('diruvari.js of build ' + Module.buildId + ' met diruvari.wasm of build ' + text(build));
+        throw new Error('diruvari.js of build ' + Module.buildId + ' carries a program of build ' + text(build));
     }
     const figures = JSON.parse(text(figuresJson));
     // A figure the page asks for and the design lacks is a fault, not a blank.

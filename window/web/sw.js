@@ -6,8 +6,8 @@
 // its SHA-256, and names the cache by a hash of that list. A new build is
 // therefore a new script, which the browser installs beside the running one.
 // Its files are kept only if each has the bytes that the list says, so that
-// a site caught half-way through its upload is never cached: diruvari.js
-// runs only with the diruvari.wasm of its own build. The new worker takes
+// a site caught half-way through its upload is never cached: the page, its
+// style and its script are always of one build. The new worker takes
 // over as soon as its cache is whole: a page that runs has every file of its
 // own build loaded by then, and its next load is the new build's.
 const files = @FILES@;
