@@ -1,10 +1,28 @@
 // SPDX-License-Identifier: MIT
 // The page's own part of the program, put at the head of diruvari.js: the
-// build's name as the script has it, the moment the first board has been
+// build's name as the script has it, how the program inside the script is
+// started, the moment the first board has been
 // painted, for whoever measures it, and after that the service worker that
 // keeps the site for offline play (Module.offline, once it has asked the
 // server for a new build).
 Module['buildId'] = '@build_id@';
+
+// The program travels inside this script, in base64, and is compiled as the
+// script runs: decoded by the browser where it can, which is many times
+// faster than a loop over the characters.
+Module['instantiateWasm'] = (imports, receive) => {
+    const base64 = wasmBinaryFile.slice(wasmBinaryFile.indexOf(',') + 1);
+    const bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(base64)
+                                         : Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    const instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports);
+    receive(instance);
+    return instance.exports;
+};
+// main's return is no end: the program lives on in the page's handlers, so
+// the exit status that says so is not thrown; anything else is.
+Module['quit'] = (status, thrown) => {
+    if (!(thrown instanceof ExitStatus)) throw thrown;
+};
 // Every rebuild shows the window again; only the first showing counts here.
 let firstBoardShown = false;
 Module['onBoardShown'] = () => {
