@@ -14,9 +14,10 @@ export function launch() {
 }
 
 // A page of the game, its console errors and uncaught exceptions recorded,
-// and every request it makes.
-export async function openGame(browser, url, options = {}) {
+// and every request it makes; `init` runs in the page before its own scripts.
+export async function openGame(browser, url, { init, ...options } = {}) {
     const context = await browser.newContext({ viewport: { width: 480, height: 320 }, ...options });
+    if (init) await context.addInitScript(init);
     const page = await context.newPage();
     const problems = [];
     const requests = [];

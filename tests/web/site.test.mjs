@@ -97,6 +97,14 @@ describe('the shipped site', () => {
         await g.close();
     });
 
+    test('starts in a browser without a base64 decoder of its own', async () => {
+        const g = await game(site.url, { init: () => delete Uint8Array.fromBase64 });
+        assert.equal(await g.page.evaluate(() => 'fromBase64' in Uint8Array), false);
+        assert.deepEqual(await g.labels(), ['Level: 1', 'Cards: 15', 'Colors: 3']);
+        assert.deepEqual(g.problems, []);
+        await g.close();
+    });
+
     // Plays level 1 into level 2 reading the cards' names as a screen reader
     // does, with `act` clicking a card.
     async function playLevelOne(g, act) {
