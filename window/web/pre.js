@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The page's own part of the program, put at the head of diruvari.js: the
 // build's name as the script has it, how the program inside the script is
-// started, the moment the first board has been
-// painted, for whoever measures it, and after that the service worker that
-// keeps the site for offline play (Module.offline, once it has asked the
-// server for a new build).
+// started, the moment the first board has been painted, for whoever
+// measures it, and after that the service worker that keeps the site for
+// offline play (Module.offline, once it has asked the server for a new
+// build).
 Module['buildId'] = '@build_id@';
 
-// The program travels inside this script, in base64, and is compiled as the
-// script runs: decoded by the browser where it can, which is many times
-// faster than a loop over the characters.
+// The program travels inside this script as a base64 data: URL (emscripten's
+// wasmBinaryFile) and is compiled as the script runs: decoded by the
+// browser where it can, which is many times faster than a loop over the
+// characters.
 Module['instantiateWasm'] = (imports, receive) => {
     const base64 = wasmBinaryFile.slice(wasmBinaryFile.indexOf(',') + 1);
     const bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(base64)

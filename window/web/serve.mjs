@@ -11,7 +11,7 @@ import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 
 const types = {
-    '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.wasm': 'application/wasm',
+    '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript',
     '.ttf': 'font/ttf', '.woff2': 'font/woff2', '.svg': 'image/svg+xml', '.txt': 'text/plain',
     '.png': 'image/png', '.webmanifest': 'application/manifest+json',
 };
