@@ -47,7 +47,10 @@ KeyPolicy::State& KeyPolicy::state(int code) {
 
 KeyAnswer KeyPolicy::down(const KeyEvent& event, const Window& window) {
     State& key = state(event.code);
-    const bool repeat = key.down || (key.released && key.lastUp == event.time);
+    // A down without a time of its own cannot be matched to an up: only
+    // the key's being down, or the toolkit's own mark, makes it a repeat.
+    const bool sameTimeAsUp = event.time != noKeyTime && key.released && key.lastUp == event.time;
+    const bool repeat = key.down || event.repeat || sameTimeAsUp;
     key.down = true;
     if (window.boxOpen) {
         return repeat ? swallow : native;

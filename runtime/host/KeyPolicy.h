@@ -10,9 +10,10 @@ namespace diruvari {
 // What every key does, for every toolkit:
 // - an arrow moves the focus to the neighbouring card in its direction and
 //   stops at the board's edges;
-// - Activate clicks the focused card once per physical press: a repeat, a
-//   down for a key already down or a down at the time of that key's last up,
-//   never clicks;
+// - Activate clicks the focused card once per physical press: a repeat (a
+//   down for a key already down, a down the toolkit marks as a repeat, or a
+//   down at the time of that key's last up) never clicks, and a down with no
+//   time after an up is a fresh press;
 // - while a box stands no key reaches the board, and a key's repeats never
 //   answer the box: only a fresh press does;
 // - every other key, and every key while no card has the focus, is the

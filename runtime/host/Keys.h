@@ -11,15 +11,22 @@ enum class Key { Left, Right, Up, Down, Activate, Other };
 
 // The toolkit's own time of a key event, in its own unit. Only equality
 // counts: the X server stamps the release and the press of an autorepeat
-// with the same time.
+// with the same time, and Qt on Wayland stamps its own repeats with the
+// first press's. 0 is no time at all: the copies of keys that Qt's
+// accessibility bridge posts once a screen reader has let them pass carry
+// none.
 using KeyTime = std::int64_t;
+constexpr KeyTime noKeyTime = 0;
 
 // One transition of a physical key as the toolkit saw it. `code` tells the
 // physical keys apart (Return from Enter, say) in the toolkit's own terms.
+// `repeat` is the toolkit's own mark of a repeat, set only where that mark
+// is made by the toolkit itself and not guessed from what is queued.
 struct KeyEvent {
     Key key;
     int code;
     KeyTime time;
+    bool repeat = false;
 };
 
 // What the toolkit does with a key event, as the host decided it.

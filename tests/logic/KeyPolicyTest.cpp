@@ -17,6 +17,8 @@ using Act = KeyAnswer::Act;
 // - what: `d` down, `u` up; `lost` the window lost the focus; `closed`;
 // - key: R Return and S Space (both Activate), E Escape, T Tab (both Other),
 //   each its own physical key;
+// - time: the toolkit's time, 0 for none (a screen reader's copy);
+// - `*`: the toolkit marks the event as a repeat of its own making;
 // - answer: N native, W swallowed, C card 6 clicked.
 void play(const std::string& what, const std::string& script) {
     FakeGame game;
@@ -32,8 +34,9 @@ void play(const std::string& what, const std::string& script) {
         }
         const std::string s = step.substr(box ? 1 : 0);
         const auto code = static_cast<int>(std::string("RSET").find(s[1]));
+        const bool marked = s.find("*=") != std::string::npos;
         const KeyEvent event{code < 2 ? Key::Activate : Key::Other, code,
-                             std::stoll(s.substr(2, s.find('=') - 2))};
+                             std::stoll(s.substr(2, s.find('=') - 2)), marked};
         const KeyAnswer answer = s[0] == 'd' ? game.host.keyDown(event) : game.host.keyUp(event);
         const char expect = s.back();
         const KeyAnswer wanted = expect == 'C'   ? KeyAnswer{Act::Click, 6}
@@ -62,6 +65,22 @@ TEST(KeyPolicy, ActivateClicksOncePerPhysicalPressAndRepeatsNeverAnswerABox) {
         {"a key let go while the window had lost the focus is not down", "dR10=C lost dR5000=C"},
         {"Tab and the other keys are the toolkit's", "dT10=N uT20=N"},
         {"after the window was closed no key clicks", "closed dR10=W"},
+        // A screen reader attached: every key is a copy with no time.
+        {"with no time, every fresh press after a release acts",
+         "dR0=C uR0=W dR0=C uR0=W dS0=C uS0=W dR0=C"},
+        {"with no time, a key held as downs without ups clicks once",
+         "dR0=C dR0=W dR0=W uR0=W dR0=C"},
+        {"with no time, a key held into the box never answers it; a fresh one does",
+         "dR0=C !dR0=W !dR0=W !uR0=N !dR0=N"},
+        {"a down with a time after an up with none is fresh", "dR0=C uR0=W dR70=C"},
+        // Qt on Wayland repeats with an up and a down of the first press's
+        // time, both marked, and so do a reader's copies of them, timeless.
+        {"Wayland: marked repeats never click",
+         "dR10=C uR10*=W dR10*=W uR10*=W dR10*=W uR90=W dR95=C"},
+        {"Wayland with a reader: marked repeats with no time never click",
+         "dR0=C uR0*=W dR0*=W uR0*=W dR0*=W uR0=W dR0=C"},
+        {"Wayland: a marked repeat never answers the box",
+         "dR10=C uR10*=W !dR10*=W !uR10=N !dR30=N"},
     };
     for (const auto& c : cases) {
         play(c.what, c.script);

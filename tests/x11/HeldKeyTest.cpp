@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The Qt window on a real X server: a key held down repeats as the server
-// repeats it, with the release and press of each repeat already sent before
-// the game has seen either.
+// repeats it. The game asks for the repeats as presses alone; a server that
+// refuses sends a release and a press per repeat, both already sent before
+// the game has seen either. Each test runs both ways.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include "window/Palette.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/QtGame.h"
+#include "window/qt/X11KeyRepeat.h"
 
 namespace diruvari::test {
 namespace {
@@ -34,9 +36,10 @@ struct BusyMachine {
     std::array<std::jthread, 2> spinners{spin(), spin()};
 };
 
-class HeldKey : public testing::Test, public QObject {
+class HeldKey : public testing::TestWithParam<bool>, public QObject {
   protected:
     void SetUp() override {
+        ASSERT_EQ(setDetectableAutoRepeat(GetParam()), GetParam());
         QCoreApplication::instance()->installEventFilter(this);
         game.start();
         window().activateWindow();
@@ -88,7 +91,7 @@ class HeldKey : public testing::Test, public QObject {
 // Each repeat is a race: more than one hold a run.
 constexpr int holds = 2;
 
-TEST_F(HeldKey, AReturnHeldOnANeighbourPairsOnce) {
+TEST_P(HeldKey, AReturnHeldOnANeighbourPairsOnce) {
     for (int i = 0; i < holds; ++i) {
         holdReturn(15, [] {});
         EXPECT_EQ(game.form().cardsleft, 14) << "hold " << i << " did not pair exactly once";
@@ -96,7 +99,7 @@ TEST_F(HeldKey, AReturnHeldOnANeighbourPairsOnce) {
     }
 }
 
-TEST_F(HeldKey, AReturnHeldOnTheWinningPairLeavesTheBoxStandingForAFreshPress) {
+TEST_P(HeldKey, AReturnHeldOnTheWinningPairLeavesTheBoxStandingForAFreshPress) {
     for (int i = 0; i < holds; ++i) {
         QString standing;
         QProcess fresh;
@@ -114,6 +117,10 @@ TEST_F(HeldKey, AReturnHeldOnTheWinningPairLeavesTheBoxStandingForAFreshPress) {
         EXPECT_EQ(game.form().lvl, 2) << "hold " << i << ": the fresh press left the box";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Repeats, HeldKey, testing::Bool(), [](const auto& run) {
+    return run.param ? "PressesAlone" : "ReleaseAndPress";
+});
 
 }  // namespace
 }  // namespace diruvari::test

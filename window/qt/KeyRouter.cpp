@@ -6,11 +6,17 @@
 #include <QKeyEvent>
 
 #include "runtime/host/WindowEvents.h"
+#include "window/qt/X11KeyRepeat.h"
 
 namespace diruvari {
 
 KeyRouter::KeyRouter(CardAction focus, CardAction click)
-    : focus_(std::move(focus)), click_(std::move(click)) {
+    : focus_(std::move(focus)),
+      click_(std::move(click)),
+      ownRepeatMark_(QGuiApplication::platformName() == QLatin1String("wayland")) {
+    // Where the server refuses, a held key's release and press share their
+    // time, and the host tells repeats by that.
+    setDetectableAutoRepeat(true);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -58,9 +64,10 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool KeyRouter::route(const QKeyEvent& event) {
-    // The code tells physical keys apart; Qt's own repeat flag is a guess
-    // under X11 and is never asked.
-    const KeyEvent key{keyOf(event), event.key(), static_cast<KeyTime>(event.timestamp())};
+    // The code tells physical keys apart. A screen reader's copy of a key
+    // has no time: its timestamp is 0, which is the host's "none".
+    const KeyEvent key{keyOf(event), event.key(), static_cast<KeyTime>(event.timestamp()),
+                       ownRepeatMark_ && event.isAutoRepeat()};
     const KeyAnswer answer =
         event.type() == QEvent::KeyPress ? events_->keyDown(key) : events_->keyUp(key);
     return carryOut(answer, focus_, click_);

@@ -16,7 +16,8 @@ class WindowEvents;
 // included, to the host, and does what it answers. It watches the events
 // where they enter a window, before any widget sees them, so each one is
 // decided once. It also tells the host when the application loses the
-// keyboard, so that a key released elsewhere does not stay down.
+// keyboard, so that a key released elsewhere does not stay down. On X11 it
+// asks the server to send a held key as presses without releases.
 class KeyRouter final : public QObject {
   public:
     // Moves the focus to card k, or clicks it.
@@ -39,6 +40,9 @@ class KeyRouter final : public QObject {
 
     CardAction focus_;
     CardAction click_;
+    // Qt marks the repeats it makes itself on Wayland; on X11 its mark is a
+    // guess from what is already queued, and is never asked.
+    bool ownRepeatMark_;
     WindowEvents* events_ = nullptr;
 };
 
