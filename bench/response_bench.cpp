@@ -36,6 +36,7 @@ class InstantBoxes final : public Toolkit {
     void closeAndQuit() override { window_.closeAndQuit(); }
     void focusCard(int k) override { window_.focusCard(k); }
     int focusedCard() const override { return window_.focusedCard(); }
+    void announce(const std::string& news) override { window_.announce(news); }
 
   private:
     MainWindow& window_;

@@ -39,6 +39,7 @@ class LabelControl {
   public:
     virtual ~LabelControl() = default;
     virtual void setCaption(const std::string& caption) = 0;
+    virtual std::string caption() const = 0;
 };
 
 // The controls of the main window, as the rules see them.

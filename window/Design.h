@@ -58,6 +58,13 @@ inline constexpr std::array<LabelDesign, 3> labelDesigns = {{
     {"Colors: 4", 2040, 1200, 1935, 495},
 }};
 
+// The board's name and keys, for screen readers where the board is one
+// control of its own (the page's grid).
+inline constexpr const char* boardName = "Cards";
+inline constexpr const char* boardKeys =
+    "Arrow keys move between the cards; Space or Enter selects a card, then pairs it with a "
+    "neighbour of the same colour.";
+
 // The labels' face, 15.75 points high, weight 400. Where it is not
 // installed, the bundled blackletter face stands in: never a plain one.
 inline constexpr const char* labelFamily = "Rothenburg Decorative";

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "runtime/host/News.h"
 #include "window/DesignState.h"
 
 namespace diruvari {
@@ -40,6 +41,8 @@ void Host::deliver(Event&& event) {
     if (refusing()) {
         return;
     }
+    const News news(toolkit_.controls());
+    dealt_ = false;
     try {
         std::forward<Event>(event)();
     } catch (const ProgramEnd&) {
@@ -49,6 +52,9 @@ void Host::deliver(Event&& event) {
         stopOnFault(fault.what());
     } catch (...) {
         stopOnFault("an exception of unknown type");
+    }
+    if (const std::string said = news.after(dealt_); !said.empty() && !ended_ && !closed_) {
+        toolkit_.announce(said);
     }
 }
 
@@ -91,8 +97,9 @@ void Host::windowClosed() {
     }
 }
 
-KeyPolicy::Window Host::keyWindow() const {
-    return {toolkit_.focusedCard(), toolkit_.boxOpen(), ended_ || closed_};
+KeyPolicy::Window Host::keyWindow() {
+    rememberFocus();
+    return {toolkit_.focusedCard(), focusedCard_, toolkit_.boxOpen(), ended_ || closed_};
 }
 
 KeyAnswer Host::keyDown(const KeyEvent& event) {
@@ -104,6 +111,7 @@ KeyAnswer Host::keyUp(const KeyEvent& event) {
 }
 
 void Host::unloadForm() {
+    dealt_ = true;
     rememberFocus();
     returnToDesign(toolkit_.controls());
 }

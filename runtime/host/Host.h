@@ -24,7 +24,8 @@ namespace diruvari {
 //   error, and the program stops with a non-zero status;
 // - card 0 has the keyboard focus at start, and a box or a rebuild hands
 //   the focus back to the card that had it;
-// - it decides what every key does (KeyPolicy).
+// - it decides what every key does (KeyPolicy);
+// - once an event is over it has the toolkit announce its news (News).
 // It owns the form and the window runtime; the toolkit is borrowed.
 class Host final : public WindowEvents, private FormWindow {
   public:
@@ -63,13 +64,14 @@ class Host final : public WindowEvents, private FormWindow {
     bool refusing() const;
     void rememberFocus();
     void restoreFocus();
-    KeyPolicy::Window keyWindow() const;
+    KeyPolicy::Window keyWindow();
 
     Toolkit& toolkit_;
     WindowRuntime runtime_;
     Form1 form_;
     KeyPolicy keys_;
     int focusedCard_ = 0;
+    bool dealt_ = false;  // the current event rebuilt the window
     bool started_ = false;
     bool ended_ = false;
     bool closed_ = false;

@@ -69,6 +69,10 @@ KeyAnswer KeyPolicy::up(const KeyEvent& event, const Window& window) {
 }
 
 KeyAnswer KeyPolicy::onBoard(Key key, bool repeat, const Window& window) {
+    if (!onACard(window) && isArrow(key) && !window.refusing && window.lastCard >= 0 &&
+        window.lastCard < Controls::cardCount) {
+        return {KeyAnswer::Act::Focus, window.lastCard};
+    }
     if (key == Key::Other || !onACard(window)) {
         return native;
     }

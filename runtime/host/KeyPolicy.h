@@ -16,8 +16,10 @@ namespace diruvari {
 //   time after an up is a fresh press;
 // - while a box stands no key reaches the board, and a key's repeats never
 //   answer the box: only a fresh press does;
-// - every other key, and every key while no card has the focus, is the
-//   toolkit's own (Tab, the menu's keys).
+// - while no card has the focus, an arrow puts it back on the card that had
+//   it last, so that the board is never lost to a player who cannot see it;
+// - every other key, and every key but the arrows while no card has the
+//   focus, is the toolkit's own (Tab, the menu's keys).
 // Held keys are forgotten when the window loses the focus, since their ups
 // then go elsewhere.
 class KeyPolicy final {
@@ -25,6 +27,7 @@ class KeyPolicy final {
     // What the window looks like when a key arrives.
     struct Window {
         int focusedCard;  // -1 for none
+        int lastCard;     // the card that last had the focus, -1 for none
         bool boxOpen;
         bool refusing;  // the game has ended or the window was closed
     };

@@ -33,6 +33,10 @@ class Toolkit {
     // the toolkit's normal teardown, with status 0. Harmless when repeated.
     virtual void closeAndQuit() = 0;
 
+    // Tells screen readers, once and politely, of a change that the focused
+    // control does not show: a pair's new count, a new deal.
+    virtual void announce(const std::string& news) = 0;
+
     // Keyboard focus on card k, and the card that has it (-1 for none).
     virtual void focusCard(int k) = 0;
     virtual int focusedCard() const = 0;

@@ -105,6 +105,31 @@ TEST_F(HostPolicy, TheFocusGoesBackToItsCardAfterABoxAndAfterARebuild) {
     EXPECT_EQ(game.toolkit.focus, 1) << "after the won level's box and rebuild";
 }
 
+TEST_F(HostPolicy, ScreenReadersAreToldOfEachPairAndEachNewDealOnce) {
+    const auto newsOf = [this](const std::function<void()>& event) {
+        game.toolkit.news.clear();
+        event();
+        return game.toolkit.news;
+    };
+    using News = std::vector<std::string>;
+    const News deal{"Level: 1. Cards: 15. Colors: 3."};
+    EXPECT_EQ(newsOf([&] { game.click(0); }), News{}) << "a selection is the card's own state";
+    game.random.scriptDraws({0}, 3);
+    EXPECT_EQ(newsOf([&] { game.click(1); }), News{"Cards: 14. Red card, row 1, column 1."});
+    EXPECT_EQ(newsOf([&] { game.click(1); }), News{}) << "a selection again";
+    EXPECT_EQ(newsOf([&] { game.click(1); }), News{}) << "a click that undoes it";
+    game.random.scriptDraws(boardDraws(onePair), 3);
+    EXPECT_EQ(newsOf([&] { game.reset(); }), deal) << "Reset";
+    game.setBoard("RGBR GBRG BRGB RGBR");
+    game.random.scriptDraws(boardDraws(onePair), 3);
+    EXPECT_EQ(newsOf([&] { game.click(6); }), deal) << "a dead board's restart";
+    lastPairOfTheLevel(onePair);
+    EXPECT_EQ(newsOf([&] { game.click(1); }), News{"Level: 2. Cards: 25. Colors: 3."})
+        << "the next level's deal, not the winning pair";
+    game.toolkit.boxStanding = true;
+    EXPECT_EQ(newsOf([&] { game.reset(); }), News{}) << "a refused event";
+}
+
 TEST_F(HostPolicy, TheEndClosesOnceAndEveryLaterEventIsRefused) {
     game.form.lvl = 0;
     game.form.cardsleft = 1;

@@ -113,6 +113,9 @@ TEST(KeyPolicy, ArrowsStepToTheNeighbourAndStopAtEveryEdge) {
     }
     game.toolkit.focus = -1;
     EXPECT_EQ(game.host.keyDown({Key::Activate, 1, 400}), KeyAnswer{}) << "no card focused";
+    EXPECT_EQ(game.host.keyDown({Key::Other, 2, 400}), KeyAnswer{}) << "no card focused";
+    EXPECT_EQ(game.host.keyDown({Key::Up, 42, 400}), (KeyAnswer{Act::Focus, 15}))
+        << "an arrow with no card focused goes back to the card that had it last";
     game.toolkit.boxStanding = true;
     EXPECT_EQ(game.host.keyDown({Key::Left, 41, 500}), KeyAnswer{}) << "the box's own keys";
 }

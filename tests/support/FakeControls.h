@@ -81,7 +81,7 @@ class FakeLabel final : public LabelControl {
     FakeLabel(std::string design, ControlLog& log) : caption_(std::move(design)), log_(&log) {}
 
     void setCaption(const std::string& caption) override;
-    const std::string& caption() const { return caption_; }
+    std::string caption() const override { return caption_; }
 
   private:
     std::string caption_;

@@ -26,10 +26,12 @@ class FakeToolkit final : public Toolkit {
     void closeAndQuit() override;
     void focusCard(int k) override { focus = k; }
     int focusedCard() const override { return focus; }
+    void announce(const std::string& said) override { news.push_back(said); }
 
     FakeControls fakeControls;
     WindowEvents* events = nullptr;
     std::vector<std::string> prompts;
+    std::vector<std::string> news;
     // Called inside each box, while it stands.
     std::function<void(const std::string&)> whileBoxOpen;
     int shows = 0;

@@ -236,18 +236,29 @@ describe('the test page', () => {
         await g.close();
     });
 
-    test('screen readers hear the names, the selection and the labels', async () => {
+    test('screen readers hear the grid of cards, the selection, each pair and each deal, and the box', async () => {
         const g = await game();
         await g.paint(board);
-        await g.clickCard(6);
+        await g.clickCard(5);
         const tree = await g.page.locator('#window').ariaSnapshot();
-        assert.match(tree, /button "Red card, row 2, column 3" \[pressed\]/);
-        assert.match(tree, /button "Green card, row 1, column 2"\n/);
+        assert.match(tree, /grid "Cards":\n\s+- row "Row 1":\n\s+- gridcell "Red card, row 1, column 1":\n\s+- button/);
+        assert.equal(await g.page.locator('[role=grid] > [role=row] > [role=gridcell] > .card').count(), 16);
+        assert.match(tree, /button "Red card, row 2, column 2" \[pressed\]/);
         assert.match(tree, /button "Blue card, row 4, column 4"/);
         assert.match(tree, /menuitem "Reset"/);
-        assert.match(tree, /Cards: 15/);
-        assert.equal(await g.page.locator('#labels').getAttribute('aria-live'), 'polite');
         assert.equal((tree.match(/\[pressed\]/g) ?? []).length, 1);
+        const news = g.page.locator('#news');
+        assert.equal(await news.getAttribute('aria-live'), 'polite');
+        await g.queue([2], 3);
+        await g.clickCard(6);
+        assert.equal(await news.textContent(), 'Cards: 14. Blue card, row 2, column 2.');
+        await g.clickReset();
+        assert.equal(await news.textContent(), 'Level: 1. Cards: 15. Colors: 3.');
+        await g.clickReset();
+        assert.equal((await news.textContent()).trim(), 'Level: 1. Cards: 15. Colors: 3.', 'said again');
+        assert.equal(await g.page.locator('#labels').getAttribute('aria-live'), null, 'said once, not twice');
+        assert.equal(await g.page.locator('#box').getAttribute('aria-describedby'), null);
+        assert.equal(await g.page.locator('#box-ok').getAttribute('aria-describedby'), 'box-prompt');
         await g.close();
     });
 
@@ -305,10 +316,15 @@ describe('the test page', () => {
         const g = await game();
         await g.paint(board);
         assert.equal(await g.focusedName(), 'Red card, row 1, column 1', 'card 0 has the focus');
-        for (let k = 1; k < 16; ++k) {
-            await g.page.keyboard.press('Tab');
-            assert.equal(await g.page.evaluate(() => [...document.querySelectorAll('.card')].indexOf(document.activeElement)), k);
-        }
+        const focusedCard = () => g.page.evaluate(() => [...document.querySelectorAll('.card')].indexOf(document.activeElement));
+        await g.page.keyboard.press('ArrowRight');
+        await g.page.keyboard.press('Tab');
+        assert.equal(await focusedCard(), -1, 'the board is one tab stop');
+        await g.page.keyboard.press('Shift+Tab');
+        assert.equal(await focusedCard(), 1, 'back on the card that had the focus');
+        await g.page.evaluate(() => document.activeElement.blur());
+        await g.page.keyboard.press('ArrowDown');
+        assert.equal(await focusedCard(), 1, 'an arrow off the board goes back to its card');
         await g.card(0).focus();
         for (const key of ['ArrowRight', 'ArrowDown', 'ArrowLeft', 'ArrowLeft']) await g.page.keyboard.press(key);
         assert.equal(await g.focusedName(), 'Green card, row 2, column 1', 'no step across the edge');

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "Board.h"
@@ -241,6 +242,97 @@ TEST_F(Win32Window, ScreenReadersHearEachCardsNameRoleAndSelection) {
     EXPECT_TRUE(selected(9));
     window.Card(9).setBackColor(palette[3]);
     EXPECT_EQ(name(9), "Yellow card, row 3, column 2") << "the name follows a repaint";
+}
+
+// What a screen reader receives: every WinEvent of the process, as the
+// accessible object it names says it at that moment.
+class WinEventRecorder {
+  public:
+    WinEventRecorder() {
+        current = this;
+        hook_ = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, record, GetCurrentProcessId(), 0,
+                                WINEVENT_OUTOFCONTEXT);
+    }
+    ~WinEventRecorder() {
+        UnhookWinEvent(hook_);
+        current = nullptr;
+    }
+    WinEventRecorder(const WinEventRecorder&) = delete;
+    WinEventRecorder& operator=(const WinEventRecorder&) = delete;
+
+    // Whether an event was heard, as "<event> <name>[ pressed]"; each is
+    // heard once.
+    bool heard(const std::string& said) {
+        const auto found = std::find(said_.begin(), said_.end(), said);
+        if (found == said_.end()) {
+            return false;
+        }
+        said_.erase(found);
+        return true;
+    }
+    std::string all() const {
+        std::string text;
+        for (const std::string& line : said_) {
+            text += line + "\n";
+        }
+        return text;
+    }
+
+  private:
+    static void CALLBACK record(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child,
+                                DWORD, DWORD) {
+        const char* kind = event == EVENT_OBJECT_STATECHANGE         ? "state"
+                           : event == EVENT_OBJECT_NAMECHANGE        ? "name"
+                           : event == EVENT_OBJECT_LIVEREGIONCHANGED ? "live"
+                           : event == EVENT_SYSTEM_DIALOGSTART       ? "dialog"
+                           : event == EVENT_SYSTEM_ALERT             ? "alert"
+                                                                     : nullptr;
+        if (current == nullptr || kind == nullptr) {
+            return;
+        }
+        std::string said = std::string(kind) + " " + describe(hwnd, object, child);
+        current->said_.push_back(said);
+    }
+    static std::string describe(HWND hwnd, LONG object, LONG child) {
+        IAccessible* accessible = nullptr;
+        VARIANT self{};
+        if (AccessibleObjectFromEvent(hwnd, object, child, &accessible, &self) != S_OK) {
+            return "(none)";
+        }
+        BSTR name = nullptr;
+        accessible->get_accName(self, &name);
+        VARIANT state{};
+        accessible->get_accState(self, &state);
+        std::string text = name != nullptr ? narrow(name) : "";
+        SysFreeString(name);
+        accessible->Release();
+        return text + ((state.lVal & STATE_SYSTEM_PRESSED) != 0 ? " pressed" : "");
+    }
+    static inline WinEventRecorder* current = nullptr;
+    HWINEVENTHOOK hook_;
+    std::vector<std::string> said_;
+};
+
+TEST_F(Win32Window, ScreenReadersReceiveAnEventForEveryMomentOfPlay) {
+    paintBoard(board);
+    WinEventRecorder reader;
+    const auto expectHeard = [&](const std::string& said) {
+        pump();
+        EXPECT_TRUE(reader.heard(said)) << "no " << said << "; heard:\n" << reader.all();
+    };
+    click(5);
+    expectHeard("state Red card, row 2, column 2 pressed");
+    random->scriptDraws({2}, 3);
+    click(6);
+    expectHeard("name Blue card, row 2, column 2");
+    expectHeard("live Cards: 14. Blue card, row 2, column 2.");
+    chooseReset();
+    expectHeard("live Level: 1. Cards: 15. Colors: 3.");
+    lastPairOfLevel(1);
+    boxes.whileOpen = [&](HWND) { expectHeard("alert Wow! You beat level 1!"); };
+    click(6);
+    ASSERT_EQ(boxes.answered, 1);
+    expectHeard("live Level: 2. Cards: 25. Colors: 3.");
 }
 
 }  // namespace

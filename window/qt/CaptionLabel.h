@@ -15,6 +15,7 @@ class CaptionLabel final : public QLabel, public LabelControl {
     CaptionLabel(QRect geometry, QWidget* parent);
 
     void setCaption(const std::string& caption) override;
+    std::string caption() const override { return text().toStdString(); }
 };
 
 // The labels' face where it is installed, otherwise the bundled

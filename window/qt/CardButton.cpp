@@ -26,6 +26,9 @@ void paintEdge(QPainter& painter, const QRectF& r, const QColor& topLeft,
 
 CardButton::CardButton(int index, QWidget* parent) : QAbstractButton(parent), CardState(index) {
     setFocusPolicy(Qt::StrongFocus);
+    // Checked while selected: the state screen readers speak at once on
+    // the focused card. Only the rules select: a click never toggles it.
+    setCheckable(true);
     setGeometry(twipRect(left(), top(), cardSize, cardSize));
     updateAccessibleName();
 }
@@ -35,8 +38,10 @@ void CardButton::updateAccessibleName() {
 }
 
 void CardButton::selectionMarked() {
-    setAccessibleDescription(selected() ? QStringLiteral("Selected") : QString());
+    setChecked(selected());
 }
+
+void CardButton::nextCheckState() {}
 
 void CardButton::recoloured() {
     updateAccessibleName();

@@ -10,7 +10,8 @@ namespace diruvari {
 // A card: a push button that paints its whole face in its colour inside a
 // classic raised bevel. It paints itself because style sheets and palettes
 // are tinted or ignored by some styles. Screen readers hear its colour and
-// place ("Red card, row 1, column 2") and whether it is selected. Its keys
+// place ("Red card, row 1, column 2") and whether it is selected, as its
+// checked state. Its keys
 // are the host's: the window routes them.
 class CardButton final : public QAbstractButton, public CardState {
     Q_OBJECT
@@ -24,6 +25,7 @@ class CardButton final : public QAbstractButton, public CardState {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void nextCheckState() override;
 
   private:
     void recoloured() override;

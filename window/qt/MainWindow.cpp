@@ -11,6 +11,7 @@
 #include "runtime/host/WindowEvents.h"
 #include "window/Design.h"
 #include "window/DesignState.h"
+#include "window/qt/Announcer.h"
 #include "window/qt/CaptionLabel.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"
@@ -62,6 +63,7 @@ void MainWindow::buildDesign() {
     level_ = label(labelDesigns[0]);
     cardsLabel_ = label(labelDesigns[1]);
     colors_ = label(labelDesigns[2]);
+    announcer_ = new Announcer(surface_);
     surface_->frame().changed = [this] { markSelection(); };
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -127,6 +129,10 @@ void MainWindow::focusCard(int k) {
         activateWindow();
     }
     cards_.at(static_cast<std::size_t>(k))->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::announce(const std::string& news) {
+    announcer_->say(QString::fromStdString(news));
 }
 
 int MainWindow::focusedCard() const {

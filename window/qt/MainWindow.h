@@ -14,6 +14,7 @@ class QMessageBox;
 
 namespace diruvari {
 
+class Announcer;
 class CardButton;
 class CaptionLabel;
 class FormSurface;
@@ -37,6 +38,7 @@ class MainWindow final : public QMainWindow, public InPlaceControls, public Tool
     void closeAndQuit() override;
     void focusCard(int k) override;
     int focusedCard() const override;
+    void announce(const std::string& news) override;
 
     CardState& Card(int k) override;
     FrameState& Frame() override;
@@ -62,6 +64,7 @@ class MainWindow final : public QMainWindow, public InPlaceControls, public Tool
     CaptionLabel* level_ = nullptr;
     CaptionLabel* cardsLabel_ = nullptr;
     CaptionLabel* colors_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QAction* mnuReset_ = nullptr;
     QPointer<QMessageBox> box_;
     KeyRouter keys_;

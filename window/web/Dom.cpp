@@ -63,17 +63,39 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
     const client = make('div', { id: 'client' }, win);
     d.frame = make('div', { id: 'frame', hidden: true }, client);
     d.frame.setAttribute('aria-hidden', 'true');
+    // The board is a grid, one tab stop with arrows inside, which screen
+    // readers hand the keys to; its rows and cells add no boxes of their
+    // own, so each card keeps its place in the client area.
+    const board = make('div', { id: 'board' }, client);
+    board.setAttribute('role', 'grid');
+    board.setAttribute('aria-label', f('boardName'));
+    board.setAttribute('aria-describedby', 'board-keys');
+    make('div', { id: 'board-keys', className: 'unseen', textContent: f('boardKeys') }, client);
+    let row;
     for (let k = 0; k < 16; ++k) {
-        const card = make('button', { className: 'card', hidden: k > 0 }, client);
+        if (k % 4 === 0) {
+            // Named, or a reader would read a row's four cards on entering it.
+            row = make('div', {}, board);
+            row.setAttribute('role', 'row');
+            row.setAttribute('aria-label', 'Row ' + (k / 4 + 1));
+        }
+        const cell = make('div', {}, row);
+        cell.setAttribute('role', 'gridcell');
+        const card = make('button', { className: 'card', hidden: k > 0, tabIndex: k > 0 ? -1 : 0 }, cell);
         card.setAttribute('aria-pressed', 'false');
         card.addEventListener('click', () => {
             if (!d.boxOpen && !d.ended) Module._diruvari_card_clicked(k);
         });
+        // The card with the focus is the board's one tab stop.
+        card.addEventListener('focus', () => d.cards.forEach((c) => { c.tabIndex = c === card ? 0 : -1; }));
         d.cards.push(card);
     }
     const labels = make('div', { id: 'labels' }, client);
-    labels.setAttribute('aria-live', 'polite');
     f('labels').forEach(() => d.labels.push(make('div', { className: 'label' }, labels)));
+    // What the host announces: a pair's new count, a new deal.
+    d.news = make('div', { id: 'news', className: 'unseen' }, win);
+    d.news.setAttribute('aria-live', 'polite');
+    d.news.setAttribute('aria-atomic', 'true');
     // The scale from the design's pixels to CSS pixels: 1 on a desktop; on
     // a touch screen as large as the window fits inside its 1 px border.
     // Every edge is then put on a whole CSS pixel, each on its own: a whole
@@ -127,10 +149,13 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
     box.setAttribute('role', 'alertdialog');
     box.setAttribute('aria-modal', 'true');
     box.setAttribute('aria-labelledby', 'box-title');
-    box.setAttribute('aria-describedby', 'box-prompt');
     make('h1', { id: 'box-title', textContent: text(title) }, box);
     d.prompt = make('p', { id: 'box-prompt' }, box);
+    // The prompt describes OK, which has the focus as the box opens: every
+    // reader speaks a focused button's description, where not every one
+    // reads a dialog's own on opening. Described once, it is read once.
     const ok = d.ok = make('button', { id: 'box-ok', textContent: 'OK' }, box);
+    ok.setAttribute('aria-describedby', 'box-prompt');
     ok.addEventListener('click', () => box.close());
     // Every key of the page, the box's included, goes to the host before
     // anything else sees it; the page then does what the host answers.
@@ -199,6 +224,13 @@ EM_JS(void, js_place_frame, (int visible, double left, double top), {
 
 EM_JS(void, js_set_label, (int i, const char* text), {
     Module.diruvari.labels[i].textContent = UTF8ToString(text);
+});
+
+EM_JS(void, js_announce, (const char* text), {
+    const news = Module.diruvari.news;
+    const said = UTF8ToString(text);
+    // The same news again must still be a change for the live region.
+    news.textContent = news.textContent === said ? said + '\u00a0' : said;
 });
 
 EM_ASYNC_JS(void, js_show_box, (const char* prompt), {
@@ -278,7 +310,9 @@ void buildWindow() {
     figures.add("labelWeight", labelFontWeight);
     figures.add("labelFamily", labelFamily).add("bundledFamily", bundledLabelFamily);
     figures.raw("labels", labelPlaces());
-    js_build_window(buildId(), windowCaption, resetCaption, applicationName, figures.json().c_str());
+    figures.add("boardName", boardName).add("boardKeys", boardKeys);
+    js_build_window(buildId(), windowCaption, resetCaption, applicationName,
+                    figures.json().c_str());
 }
 
 void showWindow() {
@@ -304,6 +338,9 @@ void placeFrame(bool visible, double left, double top) {
 }
 void setLabel(int i, const std::string& text) {
     js_set_label(i, text.c_str());
+}
+void announce(const std::string& news) {
+    js_announce(news.c_str());
 }
 void showBox(const std::string& prompt) {
     js_show_box(prompt.c_str());

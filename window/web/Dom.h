@@ -25,6 +25,8 @@ void showCard(int k, bool visible);
 void markCard(int k, bool selected);
 void placeFrame(bool visible, double left, double top);
 void setLabel(int i, const std::string& text);
+// Tells screen readers the news, through a polite live region.
+void announce(const std::string& news);
 
 // A modal dialog with the prompt and OK; the caller is suspended until the
 // player has pressed OK, or Escape, which acts as OK.

@@ -41,6 +41,7 @@ void WebFrame::selectionChanged() {
 }
 
 void WebLabel::setCaption(const std::string& caption) {
+    caption_ = caption;
     dom::setLabel(position_, caption);
 }
 
@@ -72,6 +73,10 @@ void WebWindow::closeAndQuit() {
 
 void WebWindow::focusCard(int k) {
     dom::focusCard(k);
+}
+
+void WebWindow::announce(const std::string& news) {
+    dom::announce(news);
 }
 
 int WebWindow::focusedCard() const {

@@ -42,9 +42,11 @@ class WebLabel final : public LabelControl {
   public:
     explicit WebLabel(int position) : position_(position) {}
     void setCaption(const std::string& caption) override;
+    std::string caption() const override { return caption_; }
 
   private:
     int position_;
+    std::string caption_;
 };
 
 // The main window as an element of the page: its design, the controls the
@@ -65,6 +67,7 @@ class WebWindow final : public InPlaceControls, public Toolkit {
     void closeAndQuit() override;
     void focusCard(int k) override;
     int focusedCard() const override;
+    void announce(const std::string& news) override;
 
     CardState& Card(int k) override;
     FrameState& Frame() override { return frame_; }

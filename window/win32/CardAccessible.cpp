@@ -51,9 +51,11 @@ class CardAccessible final : public IAccessible {
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         const HRESULT result = standard_->get_accState(child, state);
         if (SUCCEEDED(result) && isSelf(child) && state->vt == VT_I4) {
+            // Selected, it is a toggle button pressed: the state that
+            // readers speak at once on the focused button.
             state->lVal |= STATE_SYSTEM_SELECTABLE;
             if (cardSelected(card_)) {
-                state->lVal |= STATE_SYSTEM_SELECTED;
+                state->lVal |= STATE_SYSTEM_SELECTED | STATE_SYSTEM_PRESSED;
             }
         }
         return result;

@@ -140,6 +140,7 @@ void Win32Label::create(HWND parent) {
 }
 
 void Win32Label::setCaption(const std::string& caption) {
+    caption_ = caption;
     SetWindowTextW(hwnd_, widen(caption).c_str());
 }
 

@@ -62,10 +62,12 @@ class Win32Label final : public LabelControl {
 
     void create(HWND parent);
     void setCaption(const std::string& caption) override;
+    std::string caption() const override { return caption_; }
     void place(const Win32MainWindow& window, HFONT font) const;
 
   private:
     LabelDesign design_;
+    std::string caption_ = design_.caption;
     HWND hwnd_ = nullptr;
 };
 

@@ -57,6 +57,9 @@ Key keyOf(WPARAM vk) {
 // The one window whose boxes' keys the message filter hands to the host.
 Win32MainWindow* boxOwner = nullptr;
 
+// The static text of a message box that holds its prompt.
+constexpr int boxPromptId = 0xFFFF;
+
 }  // namespace
 
 Win32MainWindow::Win32MainWindow()
@@ -115,6 +118,8 @@ bool Win32MainWindow::create() {
     for (Win32Label& label : labels_) {
         label.create(hwnd_);
     }
+    announcer_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
+                                 hwnd_, nullptr, instance, nullptr);
     loadFont();
     resizeToClientArea(nullptr);
     layout();
@@ -216,6 +221,12 @@ int Win32MainWindow::focusedCard() const {
     return -1;
 }
 
+void Win32MainWindow::announce(const std::string& news) {
+    SetWindowTextW(announcer_, widen(news).c_str());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, announcer_, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, announcer_, OBJID_CLIENT, CHILDID_SELF);
+}
+
 void Win32MainWindow::focusCard(int k) {
     SetFocus(cards_.at(static_cast<std::size_t>(k)).hwnd());
 }
@@ -229,8 +240,22 @@ void Win32MainWindow::showWindow() {
 
 void Win32MainWindow::showBox(const std::string& prompt) {
     boxOpen_ = true;
+    const HHOOK opening = SetWindowsHookExW(WH_CBT, boxOpening, nullptr, GetCurrentThreadId());
     MessageBoxW(hwnd_, widen(prompt).c_str(), widen(applicationName).c_str(), MB_OK);
+    UnhookWindowsHookEx(opening);
     boxOpen_ = false;
+}
+
+// A box's prompt is an alert: readers speak it as the box opens, where the
+// system itself tells them of no more than a dialog.
+LRESULT CALLBACK Win32MainWindow::boxOpening(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        const auto box = reinterpret_cast<HWND>(wParam);
+        if (const HWND prompt = GetDlgItem(box, boxPromptId); prompt != nullptr) {
+            NotifyWinEvent(EVENT_SYSTEM_ALERT, prompt, OBJID_CLIENT, CHILDID_SELF);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 // While a box stands the window is disabled and the box runs its own

@@ -41,6 +41,8 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     void closeAndQuit() override;
     void focusCard(int k) override;
     int focusedCard() const override;
+    void announce(const std::string& news) override;
+    HWND announcer() const { return announcer_; }
 
     // Runs the program's message loop until the quit message, and returns
     // its exit status.
@@ -65,6 +67,7 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     // answers; true when nothing else is to see the message.
     bool routeKey(const MSG& msg);
     static LRESULT CALLBACK boxKeys(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK boxOpening(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int id);
@@ -81,6 +84,9 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     std::vector<Win32Card> cards_;
     Win32Frame frame_{*this};
     std::array<Win32Label, 3> labels_;
+    // An empty static text that screen readers hear as a live region: its
+    // text is the last news.
+    HWND announcer_ = nullptr;
     HFONT font_ = nullptr;
     HANDLE bundledFont_ = nullptr;
     HBRUSH background_ = nullptr;

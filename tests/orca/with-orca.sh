@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs a command with the Orca screen reader attached, as a blind player's
+# desktop has it, in a session of its own: a private Xvfb display (with the
+# keyboard's autorepeat on), home, D-Bus session and accessibility bus, and
+# speech-dispatcher speaking through espeak-ng into a null sound device.
+# Orca writes what it says to $ORCA_LOG as lines `SPEECH OUTPUT: '...'`:
+#   with-orca.sh <command> [arguments...]
+# Only one Orca runs at a time: the command holds a lock.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${DISPLAY_READY:-}" ]; then
+    exec flock /tmp/diruvari-orca.lock env DISPLAY_READY=1 "$here/../on-display.sh" "$0" "$@"
+fi
+work=$(mktemp -d)
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME/orca" "$XDG_CACHE_HOME"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+export ORCA_LOG="$work/orca.log"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    [ -n "${KEEP_ORCA_LOG:-}" ] && cp "$ORCA_LOG" "$KEEP_ORCA_LOG" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT
+
+# No sound card: espeak-ng speaks into nothing.
+echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
+AudioOutputMethod "alsa"
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+DefaultModule espeak-ng
+DefaultRate 100
+CONF
+# A killed Orca would lose the tail of a block-buffered log.
+cat >"$XDG_DATA_HOME/orca/orca-customizations.py" <<'PY'
+import orca.debug
+if orca.debug.debugFile is not None:
+    orca.debug.debugFile.reconfigure(line_buffering=True)
+PY
+
+eval "$(dbus-launch --sh-syntax)"
+pids+=("$DBUS_SESSION_BUS_PID")
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+speech-dispatcher --run-single --timeout 0 >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break
+    sleep 0.1
+done
+# Orca hangs in its speech set-up where speech-dispatcher does not answer.
+timeout 20 spd-say -w "ready" || { echo "speech-dispatcher does not answer" >&2; exit 1; }
+orca --debug-file "$ORCA_LOG" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    grep -q "SPEECH OUTPUT" "$ORCA_LOG" 2>/dev/null && break
+    sleep 0.2
+done
+grep -q "SPEECH OUTPUT" "$ORCA_LOG" || { echo "Orca did not start speaking" >&2; exit 1; }
+"$@"
