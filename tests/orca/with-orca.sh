@@ -20,9 +20,16 @@ mkdir -m 0700 "$XDG_RUNTIME_DIR"
 export ORCA_LOG="$work/orca.log"
 pids=()
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
     [ -n "${KEEP_ORCA_LOG:-}" ] && cp "$ORCA_LOG" "$KEEP_ORCA_LOG" 2>/dev/null
+    # Orca can be stuck asking a program that is gone: it has 5 s to go.
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for _ in $(seq 50); do
+        alive=0
+        for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && alive=1; done
+        [ "$alive" = 0 ] && break
+        sleep 0.1
+    done
+    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT

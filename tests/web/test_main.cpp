@@ -13,13 +13,17 @@
 
 namespace {
 
-// Queued numbers first, then the generator.
+// `?red` in the page's address: every draw that nothing queued is Red, so
+// that a player who cannot see the board knows it.
+EM_JS(int, js_all_red, (), { return new URLSearchParams(location.search).has('red') ? 1 : 0; });
+
+// Queued numbers first, then the steady draw or the generator.
 class QueuedRandom final : public diruvari::RandomSource {
   public:
     void reseed() override { generator_.reseed(); }
     float next() override {
         if (queue.empty()) {
-            return generator_.next();
+            return allRed_ ? 0.0F : generator_.next();
         }
         const float u = queue.front();
         queue.pop_front();
@@ -30,6 +34,7 @@ class QueuedRandom final : public diruvari::RandomSource {
 
   private:
     diruvari::Generator generator_;
+    bool allRed_ = js_all_red() != 0;
 };
 
 QueuedRandom* queued = nullptr;

@@ -146,16 +146,20 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
     addEventListener('resize', d.layout);
     d.layout();
     const box = d.box = make('dialog', { id: 'box' }, document.body);
-    box.setAttribute('role', 'alertdialog');
+    // Its own keys, as an application's: a reader stays in its focus mode
+    // there, and so still hands the board its arrows once the box is gone
+    // (a dialog would put Chromium's reader in browse mode, and an alert
+    // dialog is read two or three times over).
+    box.setAttribute('role', 'application');
     box.setAttribute('aria-modal', 'true');
     box.setAttribute('aria-labelledby', 'box-title');
     make('h1', { id: 'box-title', textContent: text(title) }, box);
     d.prompt = make('p', { id: 'box-prompt' }, box);
-    // The prompt describes OK, which has the focus as the box opens: every
-    // reader speaks a focused button's description, where not every one
-    // reads a dialog's own on opening. Described once, it is read once.
+    // The title and the prompt describe OK, which has the focus as the box
+    // opens: every reader speaks a focused button's description, where not
+    // every one reads a dialog's own. Described once, it is read once.
     const ok = d.ok = make('button', { id: 'box-ok', textContent: 'OK' }, box);
-    ok.setAttribute('aria-describedby', 'box-prompt');
+    ok.setAttribute('aria-describedby', 'box-title box-prompt');
     ok.addEventListener('click', () => box.close());
     // Every key of the page, the box's included, goes to the host before
     // anything else sees it; the page then does what the host answers.
@@ -227,22 +231,35 @@ EM_JS(void, js_set_label, (int i, const char* text), {
 });
 
 EM_JS(void, js_announce, (const char* text), {
-    const news = Module.diruvari.news;
+    const d = Module.diruvari;
     const said = UTF8ToString(text);
+    // A moment later, once the browser has told readers where the focus
+    // went: a reader that hears the news first takes in the focus silently.
     // The same news again must still be a change for the live region.
-    news.textContent = news.textContent === said ? said + '\u00a0' : said;
+    clearTimeout(d.newsTimer);
+    d.newsTimer = setTimeout(() => {
+        d.news.textContent = d.news.textContent === said ? said + '\u00a0' : said;
+    }, 200);
 });
 
 EM_ASYNC_JS(void, js_show_box, (const char* prompt), {
     const d = Module.diruvari;
     d.prompt.textContent = UTF8ToString(prompt);
     d.boxOpen = true;
+    // Last news is old news once the box has spoken: the board behind the
+    // box comes back to readers as it closes, and would say it again.
+    clearTimeout(d.newsTimer);
+    d.news.textContent = "";
     await new Promise((resolve) => {
         d.box.addEventListener('close', resolve, { once: true });
         d.box.showModal();
         d.ok.focus();
     });
     d.boxOpen = false;
+    // The browser hands the focus back to the card that had it, and
+    // Chromium tells screen readers nothing of that: the host's own
+    // focusCard then moves it anew, and readers hear where the player is.
+    if (document.activeElement) document.activeElement.blur();
 });
 
 EM_JS(void, js_focus_card, (int k), {
