@@ -37,14 +37,19 @@ class SteadyRandom final : public RandomSource {
 };
 
 // What Orca has said, utterance by utterance, from where the last wait
-// stopped.
+// stopped. One for the whole run, as Orca's log is.
 class OrcaSpeech {
   public:
+    static OrcaSpeech& log() {
+        static OrcaSpeech speech;
+        return speech;
+    }
+
     // Waits for an utterance that matches; true when one came. Each
     // utterance is heard once: a later wait starts after it.
-    bool waitFor(const std::string& pattern) {
+    bool waitFor(const std::string& pattern, int ms = 10000) {
         const std::regex wanted(pattern);
-        for (int tries = 0; tries < 200; ++tries) {
+        for (int tries = 0; tries < ms / 50; ++tries) {
             for (const std::string& said : read()) {
                 if (std::regex_search(said, wanted)) {
                     return true;
@@ -84,7 +89,8 @@ class OrcaSpeech {
 class WithOrca : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(orca.waitFor("^Screen reader on")) << "Orca is not running";
+        static const bool running = orca.waitFor("^Screen reader on");
+        ASSERT_TRUE(running) << "Orca is not running";
         game.start();
         game.window().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&game.window()));
@@ -96,7 +102,16 @@ class WithOrca : public testing::Test {
         QEventLoop loop;
         std::jthread player([&] {
             script();
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+            // A box that a failed script left standing would hold the loop.
+            QMetaObject::invokeMethod(
+                &loop,
+                [&loop] {
+                    if (QWidget* box = QApplication::activeModalWidget()) {
+                        box->close();
+                    }
+                    loop.quit();
+                },
+                Qt::QueuedConnection);
         });
         loop.exec();
     }
@@ -111,7 +126,7 @@ class WithOrca : public testing::Test {
 
     std::atomic<float> u = 0;  // every draw Red
     QtGame game{std::make_unique<SteadyRandom>(u)};
-    OrcaSpeech orca;
+    OrcaSpeech& orca = OrcaSpeech::log();
 };
 
 TEST_F(WithOrca, LevelOneIsWonByKeysAloneAndEveryChangeIsSpoken) {
@@ -134,6 +149,21 @@ TEST_F(WithOrca, LevelOneIsWonByKeysAloneAndEveryChangeIsSpoken) {
         expectSpoken("Return", "Level: 2\\. Cards: 25\\. Colors: 3\\.");
     });
     EXPECT_EQ(game.form().lvl, 2);
+}
+
+TEST_F(WithOrca, AReturnHeldThroughTheScreenReaderPairsOnce) {
+    play([this] {
+        ASSERT_TRUE(orca.waitFor("^Red card, row 1, column 1"));
+        expectSpoken("space", "^checked");
+        expectSpoken("Right", "^Red card, row 1, column 2");
+        // The keyboard repeats it 25 times a second after 660 ms.
+        EXPECT_EQ(std::system("xdotool keydown Return sleep 1.5 keyup Return"), 0);
+        EXPECT_TRUE(orca.waitFor("^notification Cards: 14\\."));
+        EXPECT_FALSE(orca.waitFor("^checked|Cards: 13", 2000)) << "a repeat clicked:\n"
+                                                               << orca.heard();
+    });
+    EXPECT_EQ(game.form().cardsleft, 14);
+    EXPECT_FALSE(game.window().Frame().visible());
 }
 
 TEST_F(WithOrca, TheDeadBoardsBoxIsReadAndTheRestartSpoken) {

@@ -10,7 +10,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DISPLAY_READY:-}" ]; then
-    exec flock /tmp/diruvari-orca.lock env DISPLAY_READY=1 "$here/../on-display.sh" "$0" "$@"
+    # -o: no process of the session, a daemon least of all, keeps the lock.
+    exec flock -o -w 900 /tmp/diruvari-orca.lock env DISPLAY_READY=1 "$here/../on-display.sh" "$0" "$@"
 fi
 work=$(mktemp -d)
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
@@ -18,18 +19,31 @@ export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME/orca" "$XDG_CACHE_HOME"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 export ORCA_LOG="$work/orca.log"
-pids=()
-cleanup() {
-    [ -n "${KEEP_ORCA_LOG:-}" ] && cp "$ORCA_LOG" "$KEEP_ORCA_LOG" 2>/dev/null
-    # Orca can be stuck asking a program that is gone: it has 5 s to go.
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+# Ends each process, with 5 s to go (Orca can be stuck asking a program
+# that is gone).
+stop() {
+    kill "$@" 2>/dev/null || true
     for _ in $(seq 50); do
         alive=0
-        for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && alive=1; done
-        [ "$alive" = 0 ] && break
+        for pid in "$@"; do kill -0 "$pid" 2>/dev/null && alive=1; done
+        [ "$alive" = 0 ] && return
         sleep 0.1
     done
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    kill -9 "$@" 2>/dev/null || true
+}
+cleanup() {
+    [ -n "${KEEP_ORCA_LOG:-}" ] && cp "$ORCA_LOG" "$KEEP_ORCA_LOG" 2>/dev/null
+    # Orca first: going, it would start another speech-dispatcher. Then
+    # every process of the session, the daemons that D-Bus and the
+    # accessibility bus started included: each has its runtime folder.
+    [ -n "${orca:-}" ] && stop "$orca"
+    local session=()
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        [ "$pid" != $$ ] && grep -qsz "^XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR\$" "$environ" && session+=("$pid")
+    done
+    [ ${#session[@]} -gt 0 ] && stop "${session[@]}"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -51,11 +65,8 @@ if orca.debug.debugFile is not None:
 PY
 
 eval "$(dbus-launch --sh-syntax)"
-pids+=("$DBUS_SESSION_BUS_PID")
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
-pids+=($!)
 speech-dispatcher --run-single --timeout 0 >/dev/null 2>&1 &
-pids+=($!)
 for _ in $(seq 100); do
     [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break
     sleep 0.1
@@ -63,7 +74,7 @@ done
 # Orca hangs in its speech set-up where speech-dispatcher does not answer.
 timeout 20 spd-say -w "ready" || { echo "speech-dispatcher does not answer" >&2; exit 1; }
 orca --debug-file "$ORCA_LOG" >/dev/null 2>&1 &
-pids+=($!)
+orca=$!
 for _ in $(seq 100); do
     grep -q "SPEECH OUTPUT" "$ORCA_LOG" 2>/dev/null && break
     sleep 0.2
