@@ -90,22 +90,24 @@ test(`${engine}: with Orca attached, level 1 is won by keys alone and every chan
             settled = await orca.waitFor(/^Red card, row 1, column 2 /, 2000);
         }
         assert.ok(settled, `the first arrow was not spoken; Orca said:\n${orca.heard.join('\n')}`);
-        await expectSpoken('Left', /^Red card, row 1, column 1 /);
+        // Between cards 1 and 2: Firefox at times shows readers the card
+        // that had the focus as the page loaded as a plain button for a
+        // while, without its pressed state.
         for (let pair = 1; pair <= 15; ++pair) {
             const even = pair % 2 === 0;
             await expectSpoken(even ? 'Return' : 'space', /^pressed/);
             await expectSpoken(even ? 'Left' : 'Right',
-                               new RegExp(`^Red card, row 1, column ${even ? 1 : 2} `));
+                               new RegExp(`^Red card, row 1, column ${even ? 2 : 3} `));
             if (pair < 15) {
                 await expectSpoken(even ? 'space' : 'Return',
-                                   new RegExp(`^Cards: ${15 - pair}\\. Red card, row 1, column ${even ? 2 : 1}\\.`));
+                                   new RegExp(`^Cards: ${15 - pair}\\. Red card, row 1, column ${even ? 3 : 2}\\.`));
             }
         }
         await expectSpoken('Return', /^Diruvari Wow! You beat level 1!/);
         await orca.quiet();
         await expectSpoken('Return', /^Level: 2\. Cards: 25\. Colors: 3\./);
         // Off the board, an arrow brings the focus back to its card.
-        await expectSpoken('Down', /^Red card, row 2, column 2 toggle button not pressed/);
+        await expectSpoken('Down', /^Red card, row 2, column 3 toggle button not pressed/);
     } finally {
         site.close();
         await stop();

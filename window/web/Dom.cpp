@@ -71,18 +71,22 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
     board.setAttribute('aria-label', f('boardName'));
     board.setAttribute('aria-describedby', 'board-keys');
     make('div', { id: 'board-keys', className: 'unseen', textContent: f('boardKeys') }, client);
+    // Each element takes its role and state before it joins the page: a
+    // browser may not make a toggle button of a button that it has already
+    // shown to readers as a plain one.
+    const attach = (e, attributes, parent) => {
+        for (const name in attributes) e.setAttribute(name, attributes[name]);
+        return parent.appendChild(e);
+    };
     let row;
     for (let k = 0; k < 16; ++k) {
         if (k % 4 === 0) {
             // Named, or a reader would read a row's four cards on entering it.
-            row = make('div', {}, board);
-            row.setAttribute('role', 'row');
-            row.setAttribute('aria-label', 'Row ' + (k / 4 + 1));
+            row = attach(make('div', {}), { role: 'row', 'aria-label': 'Row ' + (k / 4 + 1) }, board);
         }
-        const cell = make('div', {}, row);
-        cell.setAttribute('role', 'gridcell');
-        const card = make('button', { className: 'card', hidden: k > 0, tabIndex: k > 0 ? -1 : 0 }, cell);
-        card.setAttribute('aria-pressed', 'false');
+        const cell = attach(make('div', {}), { role: 'gridcell' }, row);
+        const card = attach(make('button', { className: 'card', hidden: k > 0, tabIndex: k > 0 ? -1 : 0 }),
+                            { 'aria-pressed': 'false' }, cell);
         card.addEventListener('click', () => {
             if (!d.boxOpen && !d.ended) Module._diruvari_card_clicked(k);
         });
