@@ -25,9 +25,13 @@ void FrameState::setTop(Twips top) {
     repaint();
 }
 
-int FrameState::selectedCard() const {
-    const auto k = visible_ ? textToInt16(tag_) : std::nullopt;
+int markedCard(const FrameControl& frame) {
+    const auto k = frame.visible() ? textToInt16(frame.tag()) : std::nullopt;
     return k && *k >= 0 && *k < Controls::cardCount ? *k : -1;
+}
+
+int FrameState::selectedCard() const {
+    return markedCard(*this);
 }
 
 void FrameState::setTag(const std::string& tag) {

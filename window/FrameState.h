@@ -7,6 +7,10 @@
 
 namespace diruvari {
 
+// The card that a frame marks: the one its tag names while it is visible,
+// otherwise -1.
+int markedCard(const FrameControl& frame);
+
 // The selection frame as a window keeps it: its visibility, place and tag.
 // The window draws it and is told what to repaint.
 class FrameState : public FrameControl {

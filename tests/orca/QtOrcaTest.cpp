@@ -190,11 +190,3 @@ TEST_F(WithOrca, AReturnHeldThroughTheScreenReaderPairsOnce) {
 
 }  // namespace
 }  // namespace diruvari::test
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Diruvari"));
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

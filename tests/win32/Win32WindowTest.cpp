@@ -284,7 +284,6 @@ class WinEventRecorder {
         const char* kind = event == EVENT_OBJECT_STATECHANGE         ? "state"
                            : event == EVENT_OBJECT_NAMECHANGE        ? "name"
                            : event == EVENT_OBJECT_LIVEREGIONCHANGED ? "live"
-                           : event == EVENT_SYSTEM_DIALOGSTART       ? "dialog"
                            : event == EVENT_SYSTEM_ALERT             ? "alert"
                                                                      : nullptr;
         if (current == nullptr || kind == nullptr) {

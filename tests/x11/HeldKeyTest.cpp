@@ -124,12 +124,3 @@ INSTANTIATE_TEST_SUITE_P(Repeats, HeldKey, testing::Bool(), [](const auto& run) 
 
 }  // namespace
 }  // namespace diruvari::test
-
-// Run on a display of its own, with autorepeat on (tests/on-display.sh).
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Diruvari"));
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
