@@ -165,6 +165,9 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
     const ok = d.ok = make('button', { id: 'box-ok', textContent: 'OK' }, box);
     ok.setAttribute('aria-describedby', 'box-title box-prompt');
     ok.addEventListener('click', () => box.close());
+    // A click behind the box gives the focus to the box itself, where Enter
+    // and Space do nothing: it stays on OK, as in a desktop message box.
+    box.addEventListener('focus', () => ok.focus());
     // Every key of the page, the box's included, goes to the host before
     // anything else sees it; the page then does what the host answers.
     const keys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, ' ': 4 };

@@ -54,7 +54,7 @@ export async function serve(folder, port = 0) {
         response.writeHead(200, headers).end(gzip ? compressed(file, etag, body) : body);
     });
     await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
-    return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+    return { url: `http://127.0.0.1:${server.address().port}/`, close: () => { server.close(); server.closeAllConnections(); } };
 }
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) {

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: MIT
+// One small adapter per browser engine, each driving a browser that Debian
+// ships: Chromium through Playwright, Firefox ESR through WebDriver BiDi
+// (puppeteer-core) and WebKitGTK's MiniBrowser through WebKitWebDriver
+// (selenium-webdriver). Each gives the same page object:
+//   evaluate(fn, arg)   runs fn(arg) in the page and returns its result
+//   click(x, y), tap(x, y), press(key), screenshot(), reload(), close()
+//   problems            console errors and uncaught exceptions seen
+// Positions are CSS pixels of the viewport; keys are named as the DOM's
+// KeyboardEvent.key names them ('Enter', 'ArrowRight', ' ' as 'Space').
+// `emulates` says which engines can emulate a phone's screen and touch.
+import { spawn } from 'node:child_process';
+import net from 'node:net';
+
+const desktop = { viewport: { width: 480, height: 320 }, deviceScaleFactor: 1 };
+
+async function chromium() {
+    const { launch } = await import('./harness.mjs');
+    const browser = await launch();
+    return {
+        async open(url, screen = desktop) {
+            const context = await browser.newContext(screen);
+            const page = await context.newPage();
+            const problems = [];
+            page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
+            page.on('pageerror', (error) => problems.push(String(error)));
+            await page.goto(url);
+            return {
+                problems,
+                evaluate: (fn, arg) => page.evaluate(fn, arg),
+                click: (x, y) => page.mouse.click(x, y),
+                tap: (x, y) => page.touchscreen.tap(x, y),
+                press: (key) => page.keyboard.press(key),
+                screenshot: () => page.screenshot(),
+                reload: () => page.reload(),
+                close: () => context.close(),
+            };
+        },
+        close: () => browser.close(),
+    };
+}
+
+async function firefox() {
+    const { default: puppeteer } = await import('puppeteer-core');
+    const browser = await puppeteer.launch({
+        browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
+    });
+    return {
+        async open(url, { viewport, deviceScaleFactor, isMobile = false, hasTouch = false } = desktop) {
+            const context = await browser.createBrowserContext();
+            const page = await context.newPage();
+            const problems = [];
+            page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
+            page.on('pageerror', (error) => problems.push(String(error)));
+            await page.setViewport({ ...viewport, deviceScaleFactor, isMobile, hasTouch });
+            await page.goto(url);
+            return {
+                problems,
+                evaluate: (fn, arg) => page.evaluate(fn, arg),
+                click: (x, y) => page.mouse.click(x, y),
+                tap: (x, y) => page.touchscreen.tap(x, y),
+                press: (key) => page.keyboard.press(key === 'Space' ? ' ' : key),
+                screenshot: async () => Buffer.from(await page.screenshot()),
+                reload: () => page.reload(),
+                close: () => context.close(),
+            };
+        },
+        close: () => browser.close(),
+    };
+}
+
+const freePort = () => new Promise((resolve) => {
+    const server = net.createServer().listen(0, '127.0.0.1', () => {
+        const { port } = server.address();
+        server.close(() => resolve(port));
+    });
+});
+
+// A private X display for the MiniBrowser's windows.
+function startXvfb() {
+    const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1024x768x24', '-nolisten', 'tcp'],
+                       { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+    return new Promise((resolve, reject) => {
+        xvfb.on('error', reject);
+        xvfb.stdio[3].once('data', (data) => resolve({ display: `:${String(data).trim()}`, stop: () => xvfb.kill() }));
+    });
+}
+
+async function webkit() {
+    const { default: webdriver } = await import('selenium-webdriver');
+    const x = await startXvfb();
+    const port = await freePort();
+    const driverProcess = spawn('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'],
+                                { stdio: 'ignore', env: { ...process.env, DISPLAY: x.display } });
+    const capabilities = new webdriver.Capabilities();
+    capabilities.set('browserName', 'MiniBrowser');
+    capabilities.set('webkitgtk:browserOptions', {
+        binary: process.env.DIRUVARI_MINIBROWSER, args: ['--automation'],
+    });
+    const session = async () => {
+        for (let tries = 0; ; ++tries) {
+            try {
+                return await new webdriver.Builder().usingServer(`http://127.0.0.1:${port}`)
+                    .withCapabilities(capabilities).build();
+            } catch (error) {
+                if (tries === 50) throw error;  // the driver is still starting
+                await new Promise((resolve) => setTimeout(resolve, 100));
+            }
+        }
+    };
+    const keys = { Enter: webdriver.Key.ENTER, Space: webdriver.Key.SPACE, Escape: webdriver.Key.ESCAPE,
+                   ArrowLeft: webdriver.Key.ARROW_LEFT, ArrowRight: webdriver.Key.ARROW_RIGHT,
+                   ArrowUp: webdriver.Key.ARROW_UP, ArrowDown: webdriver.Key.ARROW_DOWN };
+    return {
+        async open(url, { viewport } = desktop) {
+            const driver = await session();
+            // The window is sized so that its page has the viewport asked for.
+            const inner = () => driver.executeScript('return [innerWidth, innerHeight]');
+            await driver.manage().window().setRect({ width: viewport.width, height: viewport.height });
+            const [w, h] = await inner();
+            await driver.manage().window().setRect({ width: 2 * viewport.width - w, height: 2 * viewport.height - h });
+            await driver.get(url);
+            // Errors from the page's load on are kept by the page itself.
+            const watch = () => driver.executeScript(`
+                if (!window.__problems) {
+                    window.__problems = [];
+                    addEventListener('error', (e) => __problems.push(String(e.message)));
+                    addEventListener('unhandledrejection', (e) => __problems.push(String(e.reason)));
+                }`);
+            await watch();
+            const page = {
+                get problems() { return this.seen; },
+                seen: [],
+                async evaluate(fn, arg) {
+                    const result = await driver.executeAsyncScript(`
+                        const done = arguments[arguments.length - 1];
+                        Promise.resolve().then(() => (${fn})(arguments[0]))
+                            .then((value) => done({ value }), (error) => done({ error: String(error) }));`, arg);
+                    page.seen = await driver.executeScript('return window.__problems ?? []');
+                    if ('error' in result) throw new Error(result.error);
+                    return result.value;
+                },
+                click: (x, y) => driver.actions().move({ x: Math.round(x), y: Math.round(y), origin: 'viewport' })
+                    .press().release().perform(),
+                tap: () => { throw new Error('WebKitGTK has no touch screen to tap'); },
+                press: (key) => driver.actions().keyDown(keys[key] ?? key).keyUp(keys[key] ?? key).perform(),
+                screenshot: async () => Buffer.from(await driver.takeScreenshot(), 'base64'),
+                reload: async () => { await driver.navigate().refresh(); await watch(); },
+                close: () => driver.quit(),
+            };
+            return page;
+        },
+        async close() {
+            driverProcess.kill();
+            x.stop();
+        },
+    };
+}
+
+export const engines = { chromium, firefox, webkit };
+export const emulates = { chromium: true, firefox: true, webkit: false };
