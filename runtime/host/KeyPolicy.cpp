@@ -50,7 +50,7 @@ KeyAnswer KeyPolicy::down(const KeyEvent& event, const Window& window) {
     // A down without a time of its own cannot be matched to an up: only
     // the key's being down, or the toolkit's own mark, makes it a repeat.
     const bool sameTimeAsUp = event.time != noKeyTime && key.released && key.lastUp == event.time;
-    const bool repeat = key.down || event.repeat || sameTimeAsUp;
+    const bool repeat = event.repeat || (!event.marksRepeats && (key.down || sameTimeAsUp));
     key.down = true;
     if (window.boxOpen) {
         return repeat ? swallow : native;

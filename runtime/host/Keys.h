@@ -27,6 +27,11 @@ struct KeyEvent {
     int code;
     KeyTime time;
     bool repeat = false;
+    // The toolkit marks every repeat it delivers (Qt on Wayland repeats keys
+    // itself): a down without the mark is then a fresh press, even when the
+    // key's up never came. A modal box that takes the keyboard in the middle
+    // of a press swallows that up on Wayland.
+    bool marksRepeats = false;
 };
 
 // What the toolkit does with a key event, as the host decided it.

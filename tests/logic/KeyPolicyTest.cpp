@@ -15,6 +15,7 @@ using Act = KeyAnswer::Act;
 // each answer. A step is written `[!]<what><key><time>=<answer>`:
 // - `!`: a box stands (and has the focus); otherwise card 6 has it;
 // - what: `d` down, `u` up; `lost` the window lost the focus; `closed`;
+//   `marks`: from here on the toolkit marks each of its repeats (Wayland);
 // - key: R Return and S Space (both Activate), E Escape, T Tab (both Other),
 //   each its own physical key;
 // - time: the toolkit's time, 0 for none (a screen reader's copy);
@@ -24,7 +25,12 @@ void play(const std::string& what, const std::string& script) {
     FakeGame game;
     game.load("RRBG GBRB BRGR RBRB");
     std::istringstream steps(script);
+    bool marks = false;
     for (std::string step; steps >> step;) {
+        if (step == "marks") {
+            marks = true;
+            continue;
+        }
         const bool box = step.front() == '!';
         game.toolkit.boxStanding = box;
         game.toolkit.focus = box ? -1 : 6;
@@ -36,7 +42,7 @@ void play(const std::string& what, const std::string& script) {
         const auto code = static_cast<int>(std::string("RSET").find(s[1]));
         const bool marked = s.find("*=") != std::string::npos;
         const KeyEvent event{code < 2 ? Key::Activate : Key::Other, code,
-                             std::stoll(s.substr(2, s.find('=') - 2)), marked};
+                             std::stoll(s.substr(2, s.find('=') - 2)), marked, marks};
         const KeyAnswer answer = s[0] == 'd' ? game.host.keyDown(event) : game.host.keyUp(event);
         const char expect = s.back();
         const KeyAnswer wanted = expect == 'C'   ? KeyAnswer{Act::Click, 6}
@@ -76,11 +82,13 @@ TEST(KeyPolicy, ActivateClicksOncePerPhysicalPressAndRepeatsNeverAnswerABox) {
         // Qt on Wayland repeats with an up and a down of the first press's
         // time, both marked, and so do a reader's copies of them, timeless.
         {"Wayland: marked repeats never click",
-         "dR10=C uR10*=W dR10*=W uR10*=W dR10*=W uR90=W dR95=C"},
+         "marks dR10=C uR10*=W dR10*=W uR10*=W dR10*=W uR90=W dR95=C"},
         {"Wayland with a reader: marked repeats with no time never click",
-         "dR0=C uR0*=W dR0*=W uR0*=W dR0*=W uR0=W dR0=C"},
+         "marks dR0=C uR0*=W dR0*=W uR0*=W dR0*=W uR0=W dR0=C"},
         {"Wayland: a marked repeat never answers the box",
-         "dR10=C uR10*=W !dR10*=W !uR10=N !dR30=N"},
+         "marks dR10=C uR10*=W !dR10*=W !uR10=N !dR30=N"},
+        {"Wayland: a press whose up the box swallowed, then a fresh one that answers it",
+         "marks dR10=C !dR900=N !uR950=N"},
     };
     for (const auto& c : cases) {
         play(c.what, c.script);

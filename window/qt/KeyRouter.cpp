@@ -67,7 +67,7 @@ bool KeyRouter::route(const QKeyEvent& event) {
     // The code tells physical keys apart. A screen reader's copy of a key
     // has no time: its timestamp is 0, which is the host's "none".
     const KeyEvent key{keyOf(event), event.key(), static_cast<KeyTime>(event.timestamp()),
-                       ownRepeatMark_ && event.isAutoRepeat()};
+                       ownRepeatMark_ && event.isAutoRepeat(), ownRepeatMark_};
     const KeyAnswer answer =
         event.type() == QEvent::KeyPress ? events_->keyDown(key) : events_->keyUp(key);
     return carryOut(answer, focus_, click_);
