@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the Debian package from a build tree and checks it: lintian finds
-# no error and no warning beyond its overrides, and the package holds
+# no error and no warning beyond its overrides, it recommends Qt's Wayland
+# platform, and the package holds
 # exactly the files that the README's install table names, the program
 # with mode 0755 and everything else 0644.
 #   check.sh <build-dir> <README.md>
@@ -19,6 +20,9 @@ lintian --fail-on error,warning "$deb" 2>/dev/null >"$work/lintian.txt" ||
     fail "lintian: $(cat "$work/lintian.txt")"
 if grep -E '^[EW]: ' "$work/lintian.txt"; then fail "lintian reports the above"; fi
 
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ ",$recommends," =~ ,\ ?qt6-wayland(\ \(|,) ]] || fail "Recommends is '$recommends', without qt6-wayland"
+
 # "| what | `path` |" rows of the table under "## Install", paths below /usr.
 awk '/^## Install/ { on = 1; next } /^## / { on = 0 } on' "$readme" |
     grep -o '^| [^|]* | `[^`]*` |' | sed 's/.*`\(.*\)`.*/\/usr\/\1/' | sort >"$work/named"
@@ -31,4 +35,4 @@ while read -r mode path; do
     [ "$path" = /usr/games/diruvari ] && want=-rwxr-xr-x
     [ "$mode" = "$want" ] || fail "$path has mode $mode, expected $want"
 done <"$work/held"
-echo "$(wc -l <"$work/held") files, as the README names them; lintian: nothing but its overrides"
+echo "$(wc -l <"$work/held") files, as the README names them; Recommends: $recommends; lintian: nothing but its overrides"
