@@ -242,6 +242,14 @@ TEST_F(Win32Window, ScreenReadersHearEachCardsNameRoleAndSelection) {
     EXPECT_TRUE(selected(9));
     window.Card(9).setBackColor(palette[3]);
     EXPECT_EQ(name(9), "Yellow card, row 3, column 2") << "the name follows a repaint";
+    // A client's bad arguments are refused as COM refuses them, never written through.
+    VARIANT bad{};
+    bad.vt = VT_BSTR;
+    EXPECT_EQ(accessible(9)->get_accState(self, nullptr), E_POINTER);
+    EXPECT_EQ(accessible(9)->get_accRole(self, nullptr), E_POINTER);
+    EXPECT_EQ(accessible(9)->get_accDescription(self, nullptr), E_POINTER);
+    EXPECT_EQ(accessible(9)->QueryInterface(IID_IAccessible, nullptr), E_POINTER);
+    EXPECT_EQ(accessible(9)->get_accRole(bad, &role), E_INVALIDARG);
 }
 
 // What a screen reader receives: every WinEvent of the process, as the

@@ -49,6 +49,9 @@ class CardAccessible final : public IAccessible {
     }
 
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        if (state == nullptr) {
+            return E_POINTER;
+        }
         const HRESULT result = standard_->get_accState(child, state);
         if (SUCCEEDED(result) && isSelf(child) && state->vt == VT_I4) {
             // Selected, it is a toggle button pressed: the state that
@@ -63,6 +66,9 @@ class CardAccessible final : public IAccessible {
     // A card is a push button, whatever the standard proxy makes of an
     // owner-drawn one.
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        if (role == nullptr) {
+            return E_POINTER;
+        }
         if (!isSelf(child)) {
             return standard_->get_accRole(child, role);
         }
@@ -71,6 +77,9 @@ class CardAccessible final : public IAccessible {
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        if (text == nullptr) {
+            return E_POINTER;
+        }
         if (isSelf(child) && cardSelected(card_)) {
             *text = SysAllocString(L"Selected");
             return *text != nullptr ? S_OK : E_OUTOFMEMORY;
