@@ -103,7 +103,8 @@ async function webkit() {
                 return await new webdriver.Builder().usingServer(`http://127.0.0.1:${port}`)
                     .withCapabilities(capabilities).build();
             } catch (error) {
-                if (tries === 50) throw error;  // the driver is still starting
+                // Refused while the driver is still starting.
+                if (tries === 50 || !/ECONNREFUSED/.test(String(error))) throw error;
                 await new Promise((resolve) => setTimeout(resolve, 100));
             }
         }
@@ -111,9 +112,13 @@ async function webkit() {
     const keys = { Enter: webdriver.Key.ENTER, Space: webdriver.Key.SPACE, Escape: webdriver.Key.ESCAPE,
                    ArrowLeft: webdriver.Key.ARROW_LEFT, ArrowRight: webdriver.Key.ARROW_RIGHT,
                    ArrowUp: webdriver.Key.ARROW_UP, ArrowDown: webdriver.Key.ARROW_DOWN };
+    // WebKitWebDriver keeps one session at a time: a test that failed with
+    // its page open leaves it to the next one to close.
+    let open = null;
     return {
         async open(url, { viewport } = desktop) {
-            const driver = await session();
+            await open?.quit().catch(() => {});
+            const driver = open = await session();
             // The window is sized so that its page has the viewport asked for.
             const inner = () => driver.executeScript('return [innerWidth, innerHeight]');
             await driver.manage().window().setRect({ width: viewport.width, height: viewport.height });
@@ -146,11 +151,12 @@ async function webkit() {
                 press: (key) => driver.actions().keyDown(keys[key] ?? key).keyUp(keys[key] ?? key).perform(),
                 screenshot: async () => Buffer.from(await driver.takeScreenshot(), 'base64'),
                 reload: async () => { await driver.navigate().refresh(); await watch(); },
-                close: () => driver.quit(),
+                close: async () => { open = null; await driver.quit(); },
             };
             return page;
         },
         async close() {
+            await open?.quit().catch(() => {});
             driverProcess.kill();
             x.stop();
         },

@@ -46,8 +46,10 @@ async function until(page, fn, arg, ms = 5000) {
 // The game at `url`, with helpers that act and look as a player does.
 async function game(url = testSite.url, screen) {
     const page = await engine.open(url, screen);
-    assert.ok(await until(page, () => !!document.querySelector('#window:not([hidden])'), null, 15000),
-              'the window did not show');
+    if (!(await until(page, () => !!document.querySelector('#window:not([hidden])'), null, 15000))) {
+        await page.close();
+        assert.fail(`the window did not show: ${page.problems.join(' ')}`);
+    }
     const rect = (selector, k = 0) => page.evaluate(([s, k]) =>
         document.querySelectorAll(s)[k].getBoundingClientRect().toJSON(), [selector, k]);
     const clickAt = async (selector, k) => {
@@ -280,19 +282,23 @@ test('played from a sub-path, reloads with the server gone and plays a pair', as
     const folder = path.join(root, 'games', 'diruvari');
     fs.cpSync(process.env.DIRUVARI_TEST_SITE, folder, { recursive: true });
     const server = await serve(root);
-    const g = await game(`${server.url}games/diruvari/`);
-    assert.ok(await until(g, () => !!Module.offline, null, 10000));
-    const scope = await g.evaluate(async () => (await navigator.serviceWorker.ready).scope);
-    assert.ok(scope.endsWith('/games/diruvari/'), scope);
-    server.close();
-    fs.rmSync(root, { recursive: true });
-    await g.reload();
-    assert.ok(await until(g, () => !!document.querySelector('#window:not([hidden])'), null, 15000));
-    assert.equal(await g.evaluate(() => navigator.serviceWorker.controller !== null), true, 'served by the worker');
-    await g.paint(board);
-    await g.clickCard(5);
-    await g.clickCard(6);
-    await g.labelsBecome(['Level: 1', 'Cards: 14', 'Colors: 3']);
-    assert.deepEqual(g.problems, []);
-    await g.close();
+    try {
+        const g = await game(`${server.url}games/diruvari/`);
+        assert.ok(await until(g, () => !!Module.offline, null, 10000));
+        const scope = await g.evaluate(async () => (await navigator.serviceWorker.ready).scope);
+        assert.ok(scope.endsWith('/games/diruvari/'), scope);
+        server.close();
+        await g.reload();
+        assert.ok(await until(g, () => !!document.querySelector('#window:not([hidden])'), null, 15000));
+        assert.equal(await g.evaluate(() => navigator.serviceWorker.controller !== null), true, 'served by the worker');
+        await g.paint(board);
+        await g.clickCard(5);
+        await g.clickCard(6);
+        await g.labelsBecome(['Level: 1', 'Cards: 14', 'Colors: 3']);
+        assert.deepEqual(g.problems, []);
+        await g.close();
+    } finally {
+        server.close();
+        fs.rmSync(root, { recursive: true });
+    }
 });

@@ -31,9 +31,49 @@ export async function serve(folder, port = 0) {
         return gzip;
     };
     const server = http.createServer((request, response) => {
-        const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
-        const file = path.join(root, name.endsWith('/') ? name + 'index.html' : name);
-        if (!file.startsWith(root + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+        try {
+            answer(request, response);
+        } catch (error) {
+            // A file that went away between the checks, say: the server serves on.
+            if (!response.headersSent) response.writeHead(500).end();
+            else response.destroy();
+            console.error(`${request.url}: ${error.message}`);
+        }
+    });
+    // A request that is not HTTP at all gets a 400 from the parser's side.
+    server.on('clientError', (error, socket) => {
+        if (socket.writable) socket.end('HTTP/1.1 400 Bad Request\r\nConnection: close\r\n\r\n');
+        else socket.destroy();
+    });
+    // Only a name for this machine: a page elsewhere that rebinds its own
+    // name to the loopback address is not served.
+    const hostAllowed = (host) => /^(127\.0\.0\.1|localhost|\[::1\])(:\d+)?$/.test(host ?? '');
+    // The regular file that `pathname` names inside the folder, after every
+    // link is resolved, or null.
+    const realRoot = fs.realpathSync(root);
+    const fileFor = (pathname) => {
+        const name = decodeURIComponent(pathname);
+        if (name.includes('\0')) return null;
+        const file = path.join(realRoot, name.endsWith('/') ? name + 'index.html' : name);
+        let real;
+        try {
+            real = fs.realpathSync(file);
+        } catch {
+            return null;
+        }
+        return real.startsWith(realRoot + path.sep) && fs.statSync(real).isFile() ? real : null;
+    };
+    const answer = (request, response) => {
+        let file;
+        try {
+            if (!hostAllowed(request.headers.host)) throw new Error('a host of elsewhere');
+            file = fileFor(new URL(request.url, 'http://localhost').pathname);
+        } catch {
+            // Bad percent-encoding, or a name that is not this machine's.
+            response.writeHead(400).end();
+            return;
+        }
+        if (!file) {
             response.writeHead(404).end();
             return;
         }
@@ -52,9 +92,13 @@ export async function serve(folder, port = 0) {
         const gzip = /\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && !stored.has(path.extname(file));
         if (gzip) headers['Content-Encoding'] = 'gzip';
         response.writeHead(200, headers).end(gzip ? compressed(file, etag, body) : body);
-    });
+    };
     await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
-    return { url: `http://127.0.0.1:${server.address().port}/`, close: () => { server.close(); server.closeAllConnections(); } };
+    const close = () => {
+        server.close();
+        server.closeAllConnections();
+    };
+    return { url: `http://127.0.0.1:${server.address().port}/`, close };
 }
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
