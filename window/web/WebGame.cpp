@@ -3,7 +3,11 @@
 
 #include <emscripten.h>
 
+#include <cmath>
+#include <optional>
+
 #include "runtime/host/Keys.h"
+#include "window/Controls.h"
 
 // clang-format off
 EM_JS(double, js_clock_ms, (), { return Date.now() + performance.now(); });
@@ -16,6 +20,17 @@ namespace {
 std::unique_ptr<WebGame>& theGame() {
     static std::unique_ptr<WebGame> game;
     return game;
+}
+
+// The page's script is outside code: a time it hands over is taken only when
+// it is a whole number of microseconds that a KeyTime holds (converting NaN
+// or one out of range would be undefined).
+std::optional<KeyTime> keyTime(double time) {
+    constexpr double limit = 9.0e18;  // below 2^63, and exact as a double
+    if (!std::isfinite(time) || time < 0 || time >= limit || time != std::floor(time)) {
+        return std::nullopt;
+    }
+    return static_cast<KeyTime>(time);
 }
 
 }  // namespace
@@ -36,7 +51,7 @@ WebGame& startWebGame(std::unique_ptr<RandomSource> random) {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void diruvari_card_clicked(int k) {
-    if (auto& game = diruvari::theGame()) {
+    if (auto& game = diruvari::theGame(); game && k >= 0 && k < diruvari::Controls::cardCount) {
         game->window.cardClicked(k);
     }
 }
@@ -47,16 +62,18 @@ EMSCRIPTEN_KEEPALIVE void diruvari_reset_chosen() {
     }
 }
 
-// A key down or up: `key` is a diruvari::Key, `time` the event's time in
-// microseconds. The answer is what the page does: its act times 16 plus the
+// A key down (1) or up (0): `key` is a diruvari::Key, `time` the event's
+// time in whole microseconds. What it cannot take is left to the page
+// (answer 0). The answer is what the page does: its act times 16 plus the
 // card it names.
 EMSCRIPTEN_KEEPALIVE int diruvari_key(int down, int key, int code, double time) {
     auto& game = diruvari::theGame();
-    if (!game || key < 0 || key > static_cast<int>(diruvari::Key::Other)) {
+    const auto at = diruvari::keyTime(time);
+    if (!game || (down != 0 && down != 1) || key < 0 ||
+        key > static_cast<int>(diruvari::Key::Other) || !at) {
         return 0;
     }
-    const diruvari::KeyEvent event{static_cast<diruvari::Key>(key), code,
-                                   static_cast<diruvari::KeyTime>(time)};
+    const diruvari::KeyEvent event{static_cast<diruvari::Key>(key), code, *at};
     const diruvari::KeyAnswer answer = game->window.key(down != 0, event);
     return static_cast<int>(answer.act) * 16 + (answer.card >= 0 ? answer.card : 0);
 }
