@@ -47,7 +47,10 @@ void Host::deliver(Event&& event) {
         std::forward<Event>(event)();
     } catch (const ProgramEnd&) {
         ended_ = true;
-        toolkit_.closeAndQuit();
+        // A close the player made is already under way: it is not made twice.
+        if (!closed_) {
+            toolkit_.closeAndQuit();
+        }
     } catch (const std::exception& fault) {
         stopOnFault(fault.what());
     } catch (...) {
@@ -85,13 +88,15 @@ void Host::resetChosen() {
 }
 
 void Host::windowClosed() {
-    // The toolkit reports the close of the window, also the one it makes
-    // itself in closeAndQuit(): the close is asked for once.
+    // The player's close, as the toolkit reports it; the toolkit does not
+    // report the close it makes itself in closeAndQuit(). Whatever reports
+    // it twice, the window is closed once.
     if (std::exchange(closed_, true)) {
         return;
     }
     // A box that stands returns once the toolkit has closed it, and the
-    // runtime then ends the game inside the event that opened the box.
+    // runtime then ends the game inside the event that opened the box,
+    // without a second close.
     if (!ended_) {
         toolkit_.closeAndQuit();
     }

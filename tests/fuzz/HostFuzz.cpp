@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: MIT
+// libFuzzer's bytes as a sequence of events on the real host over the fake
+// window layer: clicks, Reset, keys of any code, time and modifiers (times
+// that go backwards, repeat or are none), a focus anywhere or nowhere, focus
+// losses, closes at any point, and boxes answered by any of these while they
+// stand. After every event the game must still be a game: a level and its
+// quota, labels that say them, cards of the level's colours, a frame on the
+// selected card, and one close at most.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "FakeToolkit.h"
+#include "game/Form1.h"
+#include "runtime/Generator.h"
+#include "runtime/NumberText.h"
+#include "runtime/host/Host.h"
+#include "window/Palette.h"
+
+namespace diruvari {
+namespace {
+
+// The input, read a byte at a time; zeros once it runs out.
+class Bytes {
+  public:
+    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool done() const { return at_ >= size_; }
+    std::uint8_t next() { return at_ < size_ ? data_[at_++] : 0; }
+    std::int64_t time() {
+        std::int64_t t = 0;
+        for (int i = 0; i < 3; ++i) {
+            t = t * 256 + next();
+        }
+        return t;
+    }
+
+  private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t at_ = 0;
+};
+
+// Each level's quota of pairs and its colours, level 0 first.
+constexpr int quota[10] = {100, 15, 25, 15, 25, 50, 25, 50, 100, 50};
+constexpr int levelColours[10] = {6, 3, 3, 4, 4, 4, 5, 5, 5, 6};
+
+[[noreturn]] void broken(const char* what) {
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
+}
+
+void check(bool holds, const char* what) {
+    if (!holds) {
+        broken(what);
+    }
+}
+
+class Session {
+  public:
+    Session(const std::uint8_t* data, std::size_t size)
+        : bytes_(data, size),
+          host_(toolkit_,
+                std::make_unique<Generator>([seed = size] { return seed * 2654435761U; })) {
+        toolkit_.whileBoxOpen = [this](const std::string&) { insideBox(); };
+    }
+
+    void run() {
+        host_.start();
+        nearTheEnd();
+        invariants();
+        while (!bytes_.done()) {
+            event(bytes_.next());
+            invariants();
+        }
+    }
+
+  private:
+    // The first byte picks a level and how few pairs it still needs, so
+    // that the boxes of a won level and of the won game are a few events
+    // away, as a test puts them.
+    void nearTheEnd() {
+        const std::uint8_t b = bytes_.next();
+        host_.form().lvl = static_cast<std::int16_t>(b % 10);
+        host_.resetChosen();
+        host_.form().cardsleft = static_cast<std::int16_t>(1 + b / 10 % 3);
+        toolkit_.fakeControls.cards.setCaption("Cards:" + numberText(host_.form().cardsleft));
+    }
+
+    void event(std::uint8_t op) {
+        switch (op % 6) {
+            case 0:
+                host_.cardClicked(bytes_.next() % 16);
+                break;
+            case 1:
+                host_.resetChosen();
+                break;
+            case 2:
+            case 3:
+                key(op % 6 == 2);
+                break;
+            case 4:
+                host_.focusLost();
+                break;
+            default:
+                // Rarely: a close ends the session's interest.
+                if (bytes_.next() % 8 == 0) {
+                    host_.windowClosed();
+                }
+        }
+    }
+
+    void key(bool down) {
+        // The focus anywhere: on a card, on nothing, or on an index no card has.
+        toolkit_.focus = static_cast<int>(static_cast<std::int8_t>(bytes_.next())) % 20;
+        const std::uint8_t how = bytes_.next();
+        const KeyEvent event{
+            static_cast<Key>(how % 6), bytes_.next(),     how & 0x40 ? 0 : bytes_.time(),
+            (how & 0x80) != 0,         (how & 0x20) != 0, bytes_.next() & 15U};
+        const KeyAnswer answer = down ? host_.keyDown(event) : host_.keyUp(event);
+        check(answer.card >= -1 && answer.card < 16, "an answer names no card");
+        if (answer.act == KeyAnswer::Act::Click) {
+            host_.cardClicked(answer.card);
+        }
+    }
+
+    // A box is answered at once, or by what the player does while it stands.
+    void insideBox() {
+        for (int i = 0, n = bytes_.next() % 4; i < n && !bytes_.done(); ++i) {
+            event(bytes_.next());
+        }
+    }
+
+    void invariants() {
+        check(toolkit_.quits <= 1, "the window was closed twice");
+        if (host_.ended() || host_.closed()) {
+            return;
+        }
+        const Form1& form = host_.form();
+        check(form.lvl >= 0 && form.lvl <= 9, "a level outside 0 to 9");
+
+        check(form.cardsleft >= 1 && form.cardsleft <= quota[form.lvl],
+              "a count outside the level's quota");
+        const test::FakeControls& c = toolkit_.fakeControls;
+        check(c.level.caption() == "Level:" + numberText(form.lvl), "the level's label");
+        check(c.cards.caption() == "Cards:" + numberText(form.cardsleft), "the count's label");
+        const int colours = levelColours[form.lvl];
+        check(c.colors.caption() == "Colors:" + numberText(colours), "the colours' label");
+        for (int k = 0; k < 16; ++k) {
+            const auto* end = palette.begin() + colours;
+            check(std::find(palette.begin(), end,
+                            c.card[static_cast<std::size_t>(k)].backColor()) != end,
+                  "a card of another colour");
+        }
+        if (c.frame.visible()) {
+            const int k = std::stoi(c.frame.tag());
+            check(k >= 0 && k < 16 && c.frame.left() == 495 * (k % 4) &&
+                      c.frame.top() == 495 * (k / 4),
+                  "the frame off its card");
+        }
+    }
+
+    Bytes bytes_;
+    test::FakeToolkit toolkit_;
+    Host host_;
+};
+
+}  // namespace
+}  // namespace diruvari
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    diruvari::Session(data, size).run();
+    return 0;
+}
