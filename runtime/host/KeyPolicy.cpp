@@ -30,6 +30,12 @@ bool isArrow(Key key) {
     return key == Key::Left || key == Key::Right || key == Key::Up || key == Key::Down;
 }
 
+// With Ctrl, Alt or Meta (the Windows key) held a key is a shortcut, the
+// toolkit's and never the board's; Shift is no chord.
+Key boardKey(const KeyEvent& event) {
+    return (event.modifiers & (Ctrl | Alt | Meta)) != 0 ? Key::Other : event.key;
+}
+
 bool onACard(const KeyPolicy::Window& window) {
     return window.focusedCard >= 0 && window.focusedCard < Controls::cardCount;
 }
@@ -55,7 +61,7 @@ KeyAnswer KeyPolicy::down(const KeyEvent& event, const Window& window) {
     if (window.boxOpen) {
         return repeat ? swallow : native;
     }
-    return onBoard(event.key, repeat, window);
+    return onBoard(boardKey(event), repeat, window);
 }
 
 KeyAnswer KeyPolicy::up(const KeyEvent& event, const Window& window) {
@@ -64,8 +70,8 @@ KeyAnswer KeyPolicy::up(const KeyEvent& event, const Window& window) {
     key.released = true;
     key.lastUp = event.time;
     // The card was clicked on the press: its up has nothing left to do.
-    const bool boardKey = event.key != Key::Other && onACard(window);
-    return !window.boxOpen && boardKey ? swallow : native;
+    const bool onBoard = boardKey(event) != Key::Other && onACard(window);
+    return !window.boxOpen && onBoard ? swallow : native;
 }
 
 KeyAnswer KeyPolicy::onBoard(Key key, bool repeat, const Window& window) {

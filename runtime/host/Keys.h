@@ -32,7 +32,13 @@ struct KeyEvent {
     // key's up never came. A modal box that takes the keyboard in the middle
     // of a press swallows that up on Wayland.
     bool marksRepeats = false;
+    // The modifiers held, as the toolkit reports them (Modifier bits): the
+    // host decides which of them make a key a shortcut.
+    unsigned modifiers = 0;
 };
+
+// The modifier keys, as bits of KeyEvent::modifiers.
+enum Modifier : unsigned { Ctrl = 1U, Alt = 2U, Meta = 4U, Shift = 8U };
 
 // What the toolkit does with a key event, as the host decided it.
 struct KeyAnswer {

@@ -95,6 +95,23 @@ TEST(KeyPolicy, ActivateClicksOncePerPhysicalPressAndRepeatsNeverAnswerABox) {
     }
 }
 
+TEST(KeyPolicy, CtrlAltOrMetaMakeAShortcutOnEveryToolkitShiftDoesNot) {
+    FakeGame game;
+    game.load("RRBG GBRB BRGR RBRB");
+    game.toolkit.focus = 6;
+    KeyTime t = 10;
+    for (const unsigned held : {+Ctrl, +Alt, +Meta, Ctrl | Shift, Alt | Meta}) {
+        for (const Key key : {Key::Activate, Key::Left}) {
+            const KeyEvent event{key, 1, t += 10, false, false, held};
+            EXPECT_EQ(game.host.keyDown(event), KeyAnswer{}) << held;
+            EXPECT_EQ(game.host.keyUp(event), KeyAnswer{}) << held;
+        }
+    }
+    EXPECT_FALSE(game.controls.frame.visible());
+    EXPECT_EQ(game.host.keyDown({Key::Activate, 1, t + 10, false, false, Shift}),
+              (KeyAnswer{Act::Click, 6}));
+}
+
 TEST(KeyPolicy, ArrowsStepToTheNeighbourAndStopAtEveryEdge) {
     // For every card, where each arrow leads; -1 where it meets an edge.
     const struct {

@@ -24,12 +24,15 @@ KeyRouter::~KeyRouter() {
     QCoreApplication::instance()->removeEventFilter(this);
 }
 
+unsigned KeyRouter::modifiersOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held = event.modifiers();
+    return (held.testFlag(Qt::ControlModifier) ? Ctrl : 0U) |
+           (held.testFlag(Qt::AltModifier) ? Alt : 0U) |
+           (held.testFlag(Qt::MetaModifier) ? Meta : 0U) |
+           (held.testFlag(Qt::ShiftModifier) ? Shift : 0U);
+}
+
 Key KeyRouter::keyOf(const QKeyEvent& event) {
-    // With Ctrl, Alt or Meta held a key is a shortcut, never the board's.
-    constexpr auto chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if ((event.modifiers() & chords) != 0) {
-        return Key::Other;
-    }
     switch (event.key()) {
         case Qt::Key_Left:
             return Key::Left;
@@ -66,8 +69,12 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
 bool KeyRouter::route(const QKeyEvent& event) {
     // The code tells physical keys apart. A screen reader's copy of a key
     // has no time: its timestamp is 0, which is the host's "none".
-    const KeyEvent key{keyOf(event), event.key(), static_cast<KeyTime>(event.timestamp()),
-                       ownRepeatMark_ && event.isAutoRepeat(), ownRepeatMark_};
+    const KeyEvent key{keyOf(event),
+                       event.key(),
+                       static_cast<KeyTime>(event.timestamp()),
+                       ownRepeatMark_ && event.isAutoRepeat(),
+                       ownRepeatMark_,
+                       modifiersOf(event)};
     const KeyAnswer answer =
         event.type() == QEvent::KeyPress ? events_->keyDown(key) : events_->keyUp(key);
     return carryOut(answer, focus_, click_);

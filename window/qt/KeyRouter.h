@@ -31,6 +31,7 @@ class KeyRouter final : public QObject {
     void attach(WindowEvents* events) { events_ = events; }
 
     static Key keyOf(const QKeyEvent& event);
+    static unsigned modifiersOf(const QKeyEvent& event);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -173,10 +173,13 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
     const keys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, ' ': 4 };
     const route = (e, down) => {
         if (d.ended) return;
-        const chord = e.ctrlKey || e.altKey || e.metaKey;
-        const key = !chord && e.key in keys ? keys[e.key] : 5;
+        // The host decides which modifiers make a shortcut (Ctrl 1, Alt 2,
+        // Meta 4, Shift 8), and keypad Enter is a key of its own.
+        const modifiers = e.ctrlKey | e.altKey << 1 | e.metaKey << 2 | e.shiftKey << 3;
+        const key = e.key in keys ? keys[e.key] : 5;
+        const code = e.keyCode | (e.code.startsWith('Numpad') ? 0x100 : 0);
         // The event's own repeat flag is never asked: the host tells repeats.
-        const answer = Module._diruvari_key(down, key, e.keyCode, Math.round(e.timeStamp * 1000));
+        const answer = Module._diruvari_key(down, key, code, Math.round(e.timeStamp * 1000), modifiers);
         const act = answer >> 4, card = answer & 15;
         if (act === 0) return;
         e.preventDefault();

@@ -62,18 +62,20 @@ EMSCRIPTEN_KEEPALIVE void diruvari_reset_chosen() {
     }
 }
 
-// A key down (1) or up (0): `key` is a diruvari::Key, `time` the event's
-// time in whole microseconds. What it cannot take is left to the page
+// A key down (1) or up (0): `key` is a diruvari::Key, `code` the physical
+// key, `time` the event's time in whole microseconds, `modifiers` the
+// diruvari::Modifier bits held. What it cannot take is left to the page
 // (answer 0). The answer is what the page does: its act times 16 plus the
 // card it names.
-EMSCRIPTEN_KEEPALIVE int diruvari_key(int down, int key, int code, double time) {
+EMSCRIPTEN_KEEPALIVE int diruvari_key(int down, int key, int code, double time, int modifiers) {
     auto& game = diruvari::theGame();
     const auto at = diruvari::keyTime(time);
     if (!game || (down != 0 && down != 1) || key < 0 ||
         key > static_cast<int>(diruvari::Key::Other) || !at) {
         return 0;
     }
-    const diruvari::KeyEvent event{static_cast<diruvari::Key>(key), code, *at};
+    const diruvari::KeyEvent event{static_cast<diruvari::Key>(key),       code, *at, false, false,
+                                   static_cast<unsigned>(modifiers) & 15U};
     const diruvari::KeyAnswer answer = game->window.key(down != 0, event);
     return static_cast<int>(answer.act) * 16 + (answer.card >= 0 ? answer.card : 0);
 }

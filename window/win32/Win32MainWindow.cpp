@@ -34,9 +34,6 @@ bool fontInstalled(const wchar_t* family) {
 // The key of a key message, as the host knows keys. With Ctrl or Alt held a
 // key is a shortcut, never the board's.
 Key keyOf(WPARAM vk) {
-    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
-        return Key::Other;
-    }
     switch (vk) {
         case VK_LEFT:
             return Key::Left;
@@ -52,6 +49,19 @@ Key keyOf(WPARAM vk) {
         default:
             return Key::Other;
     }
+}
+
+unsigned modifiersHeld() {
+    const auto held = [](int vk) { return GetKeyState(vk) < 0; };
+    return (held(VK_CONTROL) ? Ctrl : 0U) | (held(VK_MENU) ? Alt : 0U) |
+           (held(VK_LWIN) || held(VK_RWIN) ? Meta : 0U) | (held(VK_SHIFT) ? Shift : 0U);
+}
+
+// The physical key: keypad Enter comes as VK_RETURN too, told apart by the
+// extended-key bit, as are the grey arrows from the keypad's.
+int codeOf(const MSG& msg) {
+    const bool extended = (HIWORD(msg.lParam) & KF_EXTENDED) != 0;
+    return static_cast<int>(msg.wParam) | (extended ? 0x100 : 0);
 }
 
 // The one window whose boxes' keys the message filter hands to the host.
@@ -290,8 +300,8 @@ bool Win32MainWindow::routeKey(const MSG& msg) {
         return false;
     }
     // The key's own repeat bit is never asked: the host tells repeats.
-    const KeyEvent key{keyOf(msg.wParam), static_cast<int>(msg.wParam),
-                       static_cast<KeyTime>(msg.time)};
+    const KeyEvent key{keyOf(msg.wParam), codeOf(msg), static_cast<KeyTime>(msg.time), false, false,
+                       modifiersHeld()};
     const KeyAnswer answer =
         msg.message == WM_KEYDOWN ? events_->keyDown(key) : events_->keyUp(key);
     return carryOut(
