@@ -177,7 +177,7 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
         // Meta 4, Shift 8), and keypad Enter is a key of its own.
         const modifiers = e.ctrlKey | e.altKey << 1 | e.metaKey << 2 | e.shiftKey << 3;
         const key = e.key in keys ? keys[e.key] : 5;
-        const code = e.keyCode | (e.code.startsWith('Numpad') ? 0x100 : 0);
+        const code = e.keyCode | (String(e.code).startsWith('Numpad') ? 0x100 : 0);
         // The event's own repeat flag is never asked: the host tells repeats.
         const answer = Module._diruvari_key(down, key, code, Math.round(e.timeStamp * 1000), modifiers);
         const act = answer >> 4, card = answer & 15;
