@@ -78,6 +78,15 @@ TEST(Window, LabelsUseABlackletterFaceNeverAPlainOne) {
     EXPECT_EQ(info.pixelSize(), 21);
     EXPECT_EQ(font.weight(), QFont::Normal);
     EXPECT_FALSE(font.italic());
+    // A face that cannot be loaded is said, not passed over.
+    static QString said;
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            said = type == QtCriticalMsg ? text : said;
+        });
+    EXPECT_EQ(loadLabelFace(QStringLiteral(":/fonts/missing.ttf")), QString());
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(said.contains(":/fonts/missing.ttf did not load")) << said.toStdString();
 }
 
 TEST(Window, CardFacesPaintInTheirColourInsideARaisedBevel) {

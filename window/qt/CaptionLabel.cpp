@@ -12,15 +12,25 @@ namespace diruvari {
 namespace {
 
 QString bundledFamily() {
-    static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(
-            QStringLiteral(":/fonts/%1.ttf").arg(QString::fromUtf8(bundledLabelFamily)));
-        return QFontDatabase::applicationFontFamilies(id).value(0);
-    }();
+    static const QString family =
+        loadLabelFace(QStringLiteral(":/fonts/%1.ttf").arg(QString::fromUtf8(bundledLabelFamily)));
     return family;
 }
 
 }  // namespace
+
+QString loadLabelFace(const QString& file) {
+    const int id = QFontDatabase::addApplicationFont(file);
+    if (const QString family = QFontDatabase::applicationFontFamilies(id).value(0);
+        !family.isEmpty()) {
+        return family;
+    }
+    // Said once, on the terminal and in the journal: the labels are in a
+    // face other than the game's.
+    qCritical("diruvari: the labels' face %s did not load; they are shown in the default face",
+              qPrintable(file));
+    return {};
+}
 
 QFont labelFont() {
     const QString preferred = QString::fromUtf8(labelFamily);
@@ -28,7 +38,9 @@ QFont labelFont() {
     if (QFontDatabase::hasFamily(preferred)) {
         families << preferred;
     }
-    families << bundledFamily();
+    if (const QString bundled = bundledFamily(); !bundled.isEmpty()) {
+        families << bundled;
+    }
     QFont font;
     font.setFamilies(families);
     font.setPixelSize(toPixels(labelFontHeight));

@@ -19,7 +19,12 @@ class CaptionLabel final : public QLabel, public LabelControl {
 };
 
 // The labels' face where it is installed, otherwise the bundled
-// blackletter, so the labels never fall back to a plain face.
+// blackletter. Only a bundled face that fails to load (a broken build) leaves
+// the labels in the default face, and that is reported.
 QFont labelFont();
+
+// Adds the face in `file` to the application's fonts and returns its family;
+// empty, after a critical message, when it cannot be loaded.
+QString loadLabelFace(const QString& file);
 
 }  // namespace diruvari

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/win32/Win32MainWindow.h"
 
+#include <utility>
+
 #include "runtime/host/WindowEvents.h"
 #include "window/Design.h"
 #include "window/DesignState.h"
@@ -254,6 +256,10 @@ void Win32MainWindow::showBox(const std::string& prompt) {
     MessageBoxW(hwnd_, widen(prompt).c_str(), widen(applicationName).c_str(), MB_OK);
     UnhookWindowsHookEx(opening);
     boxOpen_ = false;
+    // A close made while the box stood is finished now that it has gone.
+    if (std::exchange(closeAfterBox_, false) && hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
 }
 
 // A box's prompt is an alert: readers speak it as the box opens, where the
@@ -269,10 +275,11 @@ LRESULT CALLBACK Win32MainWindow::boxOpening(int code, WPARAM wParam, LPARAM lPa
 }
 
 // While a box stands the window is disabled and the box runs its own
-// loop: the quit message makes it return, and the host then ends the game,
-// which closes the window.
+// loop: the quit message makes it return, and the window is destroyed as it
+// does. One call closes the window either way.
 void Win32MainWindow::closeAndQuit() {
     if (boxOpen_) {
+        closeAfterBox_ = true;
         PostQuitMessage(0);
     } else if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);

@@ -92,6 +92,7 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     HBRUSH background_ = nullptr;
     HHOOK boxHook_ = nullptr;
     bool boxOpen_ = false;
+    bool closeAfterBox_ = false;
 };
 
 }  // namespace diruvari
