@@ -58,12 +58,12 @@ std::wstring widen(const std::string& text) {
     return wide;
 }
 
-void Win32Card::create(HWND parent) {
+bool Win32Card::create(HWND parent) {
     hwnd_ = CreateWindowExW(0, L"BUTTON", widen(cardName(index(), backColor())).c_str(),
                             WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(cardCommand(index()))),
                             GetModuleHandleW(nullptr), nullptr);
-    SetWindowSubclass(hwnd_, cardProc, 0, 0);
+    return hwnd_ != nullptr && SetWindowSubclass(hwnd_, cardProc, 0, 0);
 }
 
 void Win32Card::recoloured() {
@@ -133,10 +133,11 @@ void Win32Frame::paint(HDC dc) const {
     edge(dc, r, w, frameColor, frameColor);
 }
 
-void Win32Label::create(HWND parent) {
+bool Win32Label::create(HWND parent) {
     hwnd_ = CreateWindowExW(0, L"STATIC", widen(design_.caption).c_str(),
                             WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, parent,
                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    return hwnd_ != nullptr;
 }
 
 void Win32Label::setCaption(const std::string& caption) {

@@ -23,7 +23,7 @@ class Win32Card final : public CardState {
   public:
     Win32Card(int index, const Win32MainWindow& window) : CardState(index), window_(window) {}
 
-    void create(HWND parent);
+    bool create(HWND parent);  // false when the control could not be made
     HWND hwnd() const { return hwnd_; }
     void setVisible(bool visible) override;
 
@@ -60,7 +60,7 @@ class Win32Label final : public LabelControl {
   public:
     explicit Win32Label(const LabelDesign& design) : design_(design) {}
 
-    void create(HWND parent);
+    bool create(HWND parent);  // false when the control could not be made
     void setCaption(const std::string& caption) override;
     std::string caption() const override { return caption_; }
     void place(const Win32MainWindow& window, HFONT font) const;

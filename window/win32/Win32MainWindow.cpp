@@ -85,6 +85,8 @@ Win32MainWindow::Win32MainWindow()
 Win32MainWindow::~Win32MainWindow() {
     if (boxHook_ != nullptr) {
         UnhookWindowsHookEx(boxHook_);
+    }
+    if (boxOwner == this) {
         boxOwner = nullptr;
     }
     if (hwnd_ != nullptr) {
@@ -100,6 +102,41 @@ Win32MainWindow::~Win32MainWindow() {
 bool Win32MainWindow::create() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     background_ = CreateSolidBrush(static_cast<COLORREF>(backgroundColor));
+    if (background_ == nullptr || !registerClass(instance)) {
+        return false;
+    }
+    HMENU bar = CreateMenu();
+    if (bar == nullptr || !AppendMenuW(bar, MF_STRING, resetCommand, widen(resetCaption).c_str())) {
+        if (bar != nullptr) {
+            DestroyMenu(bar);
+        }
+        return false;
+    }
+    hwnd_ = CreateWindowExW(0, windowClass, widen(windowCaption).c_str(), windowStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, bar, instance, this);
+    if (hwnd_ == nullptr) {
+        DestroyMenu(bar);  // a menu is the window's only once the window exists
+        return false;
+    }
+    if (!createChildren(instance)) {
+        // The window takes its menu and its children with it.
+        DestroyWindow(hwnd_);
+        hwnd_ = nullptr;
+        return false;
+    }
+    dpi_ = GetDpiForWindow(hwnd_);
+    // A message box runs a loop of its own: its keys reach the host through
+    // the thread's message filter, for the window that set it.
+    boxOwner = this;
+    boxHook_ = SetWindowsHookExW(WH_MSGFILTER, boxKeys, nullptr, GetCurrentThreadId());
+    loadFont();
+    resizeToClientArea(nullptr);
+    layout();
+    returnToDesign(*this);
+    return true;
+}
+
+bool Win32MainWindow::registerClass(HINSTANCE instance) const {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = windowProc;
@@ -110,33 +147,25 @@ bool Win32MainWindow::create() {
                                                GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     wc.lpszClassName = windowClass;
-    RegisterClassExW(&wc);
-    HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_STRING, resetCommand, widen(resetCaption).c_str());
-    hwnd_ = CreateWindowExW(0, windowClass, widen(windowCaption).c_str(), windowStyle,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, bar, instance, this);
-    if (hwnd_ == nullptr) {
-        return false;
-    }
-    dpi_ = GetDpiForWindow(hwnd_);
-    // A message box runs a loop of its own: its keys reach the host through
-    // the thread's message filter.
-    boxOwner = this;
-    boxHook_ = SetWindowsHookExW(WH_MSGFILTER, boxKeys, nullptr, GetCurrentThreadId());
+    // A second window of the program finds the class registered.
+    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool Win32MainWindow::createChildren(HINSTANCE instance) {
     // Cards first, in index order: that is the tab order.
     for (Win32Card& card : cards_) {
-        card.create(hwnd_);
+        if (!card.create(hwnd_)) {
+            return false;
+        }
     }
     for (Win32Label& label : labels_) {
-        label.create(hwnd_);
+        if (!label.create(hwnd_)) {
+            return false;
+        }
     }
     announcer_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
                                  hwnd_, nullptr, instance, nullptr);
-    loadFont();
-    resizeToClientArea(nullptr);
-    layout();
-    returnToDesign(*this);
-    return true;
+    return announcer_ != nullptr;
 }
 
 int Win32MainWindow::px(Twips twips) const {

@@ -63,6 +63,8 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     LabelControl& Colors() override { return labels_[2]; }
 
   private:
+    bool registerClass(HINSTANCE instance) const;
+    bool createChildren(HINSTANCE instance);
     // Hands a key message, the boxes' too, to the host and does what it
     // answers; true when nothing else is to see the message.
     bool routeKey(const MSG& msg);
