@@ -49,7 +49,7 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
         if (parent) parent.appendChild(e);
         return e;
     };
-    const d = Module.diruvari = { build: text(build), cards: [], places: [], labels: [], boxOpen: false, ended: false };
+    const d = Module.diruvari = { build: text(build), cards: [], places: [], labels: [] };
     const desktop = document.getElementById('desktop');
     const win = d.window = make('div', { id: 'window', hidden: true }, desktop);
     win.setAttribute('aria-label', text(caption));
@@ -57,9 +57,8 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
     bar.setAttribute('role', 'menubar');
     const resetItem = make('button', { id: 'reset', textContent: text(reset) }, bar);
     resetItem.setAttribute('role', 'menuitem');
-    resetItem.addEventListener('click', () => {
-        if (!d.boxOpen && !d.ended) Module._diruvari_reset_chosen();
-    });
+    // The host refuses what comes while a box stands or after the end.
+    resetItem.addEventListener('click', () => Module._diruvari_reset_chosen());
     const client = make('div', { id: 'client' }, win);
     d.frame = make('div', { id: 'frame', hidden: true }, client);
     d.frame.setAttribute('aria-hidden', 'true');
@@ -87,9 +86,7 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
         const cell = attach(make('div', {}), { role: 'gridcell' }, row);
         const card = attach(make('button', { className: 'card', hidden: k > 0, tabIndex: k > 0 ? -1 : 0 }),
                             { 'aria-pressed': 'false' }, cell);
-        card.addEventListener('click', () => {
-            if (!d.boxOpen && !d.ended) Module._diruvari_card_clicked(k);
-        });
+        card.addEventListener('click', () => Module._diruvari_card_clicked(k));
         // The card with the focus is the board's one tab stop.
         card.addEventListener('focus', () => d.cards.forEach((c) => { c.tabIndex = c === card ? 0 : -1; }));
         d.cards.push(card);
@@ -172,7 +169,6 @@ EM_JS(void, js_build_window, (const char* build, const char* caption, const char
     // anything else sees it; the page then does what the host answers.
     const keys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, ' ': 4 };
     const route = (e, down) => {
-        if (d.ended) return;
         // The host decides which modifiers make a shortcut (Ctrl 1, Alt 2,
         // Meta 4, Shift 8), and keypad Enter is a key of its own.
         const modifiers = e.ctrlKey | e.altKey << 1 | e.metaKey << 2 | e.shiftKey << 3;
@@ -203,7 +199,6 @@ EM_JS(void, js_show_window, (), {
 
 EM_JS(void, js_close_window, (), {
     const d = Module.diruvari;
-    d.ended = true;
     d.window.remove();
     d.again.hidden = false;
     d.again.querySelector('button').focus();
@@ -255,7 +250,6 @@ EM_JS(void, js_announce, (const char* text), {
 EM_ASYNC_JS(void, js_show_box, (const char* prompt), {
     const d = Module.diruvari;
     d.prompt.textContent = UTF8ToString(prompt);
-    d.boxOpen = true;
     // Last news is old news once the box has spoken: the board behind the
     // box comes back to readers as it closes, and would say it again.
     clearTimeout(d.newsTimer);
@@ -265,7 +259,6 @@ EM_ASYNC_JS(void, js_show_box, (const char* prompt), {
         d.box.showModal();
         d.ok.focus();
     });
-    d.boxOpen = false;
     // The browser hands the focus back to the card that had it, and
     // Chromium tells screen readers nothing of that: the host's own
     // focusCard then moves it anew, and readers hear where the player is.
