@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The game in a browser: the same rules on a window that is part of a page.
+#include <emscripten.h>
+
 #include "runtime/Generator.h"
 #include "window/web/WebGame.h"
 
 int main() {
     diruvari::startWebGame(std::make_unique<diruvari::Generator>(diruvari::pageClock));
-    // The page goes on handling the player's events after main returns.
-    return 0;
+    // The page goes on handling the player's events: main leaves with the
+    // runtime alive, and no exit status is reported.
+    emscripten_exit_with_live_runtime();
 }

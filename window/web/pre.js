@@ -19,11 +19,6 @@ Module['instantiateWasm'] = (imports, receive) => {
     receive(instance);
     return instance.exports;
 };
-// main's return is no end: the program lives on in the page's handlers, so
-// the exit status that says so is not thrown; anything else is.
-Module['quit'] = (status, thrown) => {
-    if (!(thrown instanceof ExitStatus)) throw thrown;
-};
 // Every rebuild shows the window again; only the first showing counts here.
 let firstBoardShown = false;
 Module['onBoardShown'] = () => {
