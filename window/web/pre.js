@@ -7,12 +7,13 @@
 // build).
 Module['buildId'] = '@build_id@';
 
-// The program travels inside this script as a base64 data: URL (emscripten's
-// wasmBinaryFile) and is compiled as the script runs: decoded by the
-// browser where it can, which is many times faster than a loop over the
+// The program travels inside this script as base64 (Module.diruvariWasm, put
+// at its head by the build) and is compiled as the script runs: decoded by
+// the browser where it can, which is many times faster than a loop over the
 // characters.
 Module['instantiateWasm'] = (imports, receive) => {
-    const base64 = wasmBinaryFile.slice(wasmBinaryFile.indexOf(',') + 1);
+    const base64 = Module['diruvariWasm'];
+    delete Module['diruvariWasm'];
     const bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(base64)
                                          : Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
     const instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports);
