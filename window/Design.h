@@ -65,6 +65,12 @@ inline constexpr const char* boardKeys =
     "Arrow keys move between the cards; Space or Enter selects a card, then pairs it with a "
     "neighbour of the same colour.";
 
+// The page draws its own menu bar, as a desktop's: its height and the size
+// of its items' font, in CSS pixels at scale 1. The other toolkits use the
+// system's.
+inline constexpr int pageMenuBarHeight = 20;
+inline constexpr int pageMenuFontSize = 12;
+
 // The labels' face, 15.75 points high, weight 400. Where it is not
 // installed, the bundled blackletter face stands in: never a plain one.
 inline constexpr const char* labelFamily = "Rothenburg Decorative";

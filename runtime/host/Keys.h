@@ -37,6 +37,11 @@ struct KeyEvent {
     unsigned modifiers = 0;
 };
 
+// Added to a key's code where the toolkit tells a second key of the same
+// name apart (keypad Enter from Return: Win32 by the extended-key bit, the
+// page by KeyboardEvent.code).
+inline constexpr int keypadCode = 0x100;
+
 // The modifier keys, as bits of KeyEvent::modifiers.
 enum Modifier : unsigned { Ctrl = 1U, Alt = 2U, Meta = 4U, Shift = 8U };
 

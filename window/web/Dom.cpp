@@ -6,191 +6,19 @@
 #include <cmath>
 #include <string>
 
+#include "runtime/host/Keys.h"
 #include "window/Design.h"
 #include "window/Grid.h"
 #include "window/web/WebWindow.h"
 
-// The page's script. The window's figures come from the design, by name;
-// the page adds nothing of its own but the document's frame around the
-// window.
+// The page's side of the window: the window is built by page.js, the
+// changes to it are the small functions below.
+
+// Built by the page's library (page.js) from the figures, by name.
+extern "C" void js_build_window(const char* build, const char* caption, const char* reset,
+                                const char* title, const char* figuresJson);
 
 // clang-format off
-EM_JS(void, js_build_window, (const char* build, const char* caption, const char* reset,
-                              const char* title, const char* figuresJson), {
-    const text = (p) => UTF8ToString(p);
-    // A script and a program of two builds would not play together: fail
-    // at once, and say so.
-    if (text(build) !== Module.buildId) {
-        throw new Error('diruvari.js of build ' + Module.buildId + ' carries a program of build ' + text(build));
-    }
-    const figures = JSON.parse(text(figuresJson));
-    // A figure the page asks for and the design lacks is a fault, not a blank.
-    const f = (name) => {
-        if (!(name in figures)) throw new Error('the design has no figure ' + name);
-        return figures[name];
-    };
-    const css = (name) => {
-        const c = f(name);
-        return 'rgb(' + (c & 255) + ',' + ((c >> 8) & 255) + ',' + ((c >> 16) & 255) + ')';
-    };
-    const root = document.documentElement.style;
-    const vars = {
-        '--background': css('background'), '--outer-light': css('outerLight'),
-        '--inner-light': css('innerLight'), '--inner-shadow': css('innerShadow'),
-        '--outer-shadow': css('outerShadow'), '--frame': css('frame'),
-        '--label-text': css('labelText'), '--label-weight': f('labelWeight'),
-        '--label-family': '"' + f('labelFamily') + '", "' + f('bundledFamily') + '"'
-    };
-    for (const name in vars) root.setProperty(name, vars[name]);
-    document.title = text(caption);
-    const make = (tag, props, parent) => {
-        const e = document.createElement(tag);
-        Object.assign(e, props);
-        if (parent) parent.appendChild(e);
-        return e;
-    };
-    const d = Module.diruvari = { build: text(build), cards: [], places: [], labels: [] };
-    const desktop = document.getElementById('desktop');
-    const win = d.window = make('div', { id: 'window', hidden: true }, desktop);
-    win.setAttribute('aria-label', text(caption));
-    const bar = make('div', { className: 'menubar' }, win);
-    bar.setAttribute('role', 'menubar');
-    const resetItem = make('button', { id: 'reset', textContent: text(reset) }, bar);
-    resetItem.setAttribute('role', 'menuitem');
-    // The host refuses what comes while a box stands or after the end.
-    resetItem.addEventListener('click', () => Module._diruvari_reset_chosen());
-    const client = make('div', { id: 'client' }, win);
-    d.frame = make('div', { id: 'frame', hidden: true }, client);
-    d.frame.setAttribute('aria-hidden', 'true');
-    // The board is a grid, one tab stop with arrows inside, which screen
-    // readers hand the keys to; its rows and cells add no boxes of their
-    // own, so each card keeps its place in the client area.
-    const board = make('div', { id: 'board' }, client);
-    board.setAttribute('role', 'grid');
-    board.setAttribute('aria-label', f('boardName'));
-    board.setAttribute('aria-describedby', 'board-keys');
-    make('div', { id: 'board-keys', className: 'unseen', textContent: f('boardKeys') }, client);
-    // Each element takes its role and state before it joins the page: a
-    // browser may not make a toggle button of a button that it has already
-    // shown to readers as a plain one.
-    const attach = (e, attributes, parent) => {
-        for (const name in attributes) e.setAttribute(name, attributes[name]);
-        return parent.appendChild(e);
-    };
-    let row;
-    for (let k = 0; k < 16; ++k) {
-        if (k % 4 === 0) {
-            // Named, or a reader would read a row's four cards on entering it.
-            row = attach(make('div', {}), { role: 'row', 'aria-label': 'Row ' + (k / 4 + 1) }, board);
-        }
-        const cell = attach(make('div', {}), { role: 'gridcell' }, row);
-        const card = attach(make('button', { className: 'card', hidden: k > 0, tabIndex: k > 0 ? -1 : 0 }),
-                            { 'aria-pressed': 'false' }, cell);
-        card.addEventListener('click', () => Module._diruvari_card_clicked(k));
-        // The card with the focus is the board's one tab stop.
-        card.addEventListener('focus', () => d.cards.forEach((c) => { c.tabIndex = c === card ? 0 : -1; }));
-        d.cards.push(card);
-    }
-    const labels = make('div', { id: 'labels' }, client);
-    f('labels').forEach(() => d.labels.push(make('div', { className: 'label' }, labels)));
-    // What the host announces: a pair's new count, a new deal.
-    d.news = make('div', { id: 'news', className: 'unseen' }, win);
-    d.news.setAttribute('aria-live', 'polite');
-    d.news.setAttribute('aria-atomic', 'true');
-    // The scale from the design's pixels to CSS pixels: 1 on a desktop; on
-    // a touch screen as large as the window fits inside its 1 px border.
-    // Every edge is then put on a whole CSS pixel, each on its own: a whole
-    // number of device pixels at any whole device pixel ratio, and a place
-    // that the browser's layout holds exactly, so that nothing is blurred and
-    // the boxes that the page reports are the pixels that it paints.
-    const menubar = 20;
-    const scale = () => {
-        if (!matchMedia('(pointer: coarse)').matches) return 1;
-        return Math.max(1, Math.min((innerWidth - 2) / f('clientWidth'),
-                                    (innerHeight - 2) / (f('clientHeight') + menubar)));
-    };
-    let s = 1;
-    const at = (v) => Math.round(v * s);
-    const width = (v) => Math.max(1, Math.round(v * s));
-    const place = (e, x, y, w, h) => Object.assign(e.style, {
-        left: at(x) + 'px', top: at(y) + 'px', width: at(x + w) - at(x) + 'px', height: at(y + h) - at(y) + 'px' });
-    d.placeCard = (k) => {
-        const [x, y] = d.places[k] ?? [0, 0];
-        place(d.cards[k], x, y, f('card'), f('card'));
-    };
-    // The ring stands from ringOutside outside the square to the card.
-    d.placeFrame = () => {
-        const [x, y] = d.framePlace ?? [0, 0];
-        const out = f('ringOutside'), span = f('square') + 2 * out + 1;
-        place(d.frame, x - out, y - out, span, span);
-        const inset = f('ring') - out;
-        Object.assign(d.frame.style, {
-            borderLeftWidth: at(x + inset) - at(x - out) + 'px', borderTopWidth: at(y + inset) - at(y - out) + 'px',
-            borderRightWidth: at(x - out + span) - at(x - out + span - f('ring')) + 'px',
-            borderBottomWidth: at(y - out + span) - at(y - out + span - f('ring')) + 'px' });
-    };
-    d.layout = () => {
-        s = scale();
-        const border = 1;
-        const cw = at(f('clientWidth')), ch = at(f('clientHeight')), bar = at(menubar);
-        const vars = { '--client-width': cw, '--client-height': ch, '--menubar-height': bar,
-                       '--border': border, '--line': width(1), '--focus-inset': at(f('focusInset')),
-                       '--label-size': f('labelSize') * s, '--menu-font': 12 * s };
-        for (const name in vars) root.setProperty(name, vars[name] + 'px');
-        f('labels').forEach((p, i) => place(d.labels[i], p.left, p.top, p.width, p.height));
-        d.cards.forEach((card, k) => d.placeCard(k));
-        d.placeFrame();
-        // Centred, to the pixel.
-        win.style.left = Math.max(0, Math.floor((innerWidth - cw - 2 * border) / 2)) + 'px';
-        win.style.top = Math.max(0, Math.floor((innerHeight - bar - ch - 2 * border) / 2)) + 'px';
-    };
-    addEventListener('resize', d.layout);
-    d.layout();
-    const box = d.box = make('dialog', { id: 'box' }, document.body);
-    // Its own keys, as an application's: a reader stays in its focus mode
-    // there, and so still hands the board its arrows once the box is gone
-    // (a dialog would put Chromium's reader in browse mode, and an alert
-    // dialog is read two or three times over).
-    box.setAttribute('role', 'application');
-    box.setAttribute('aria-modal', 'true');
-    box.setAttribute('aria-labelledby', 'box-title');
-    make('h1', { id: 'box-title', textContent: text(title) }, box);
-    d.prompt = make('p', { id: 'box-prompt' }, box);
-    // The title and the prompt describe OK, which has the focus as the box
-    // opens: every reader speaks a focused button's description, where not
-    // every one reads a dialog's own. Described once, it is read once.
-    const ok = d.ok = make('button', { id: 'box-ok', textContent: 'OK' }, box);
-    ok.setAttribute('aria-describedby', 'box-title box-prompt');
-    ok.addEventListener('click', () => box.close());
-    // A click behind the box gives the focus to the box itself, where Enter
-    // and Space do nothing: it stays on OK, as in a desktop message box.
-    box.addEventListener('focus', () => ok.focus());
-    // Every key of the page, the box's included, goes to the host before
-    // anything else sees it; the page then does what the host answers.
-    const keys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, ' ': 4 };
-    const route = (e, down) => {
-        // The host decides which modifiers make a shortcut (Ctrl 1, Alt 2,
-        // Meta 4, Shift 8), and keypad Enter is a key of its own.
-        const modifiers = e.ctrlKey | e.altKey << 1 | e.metaKey << 2 | e.shiftKey << 3;
-        const key = e.key in keys ? keys[e.key] : 5;
-        const code = e.keyCode | (String(e.code).startsWith('Numpad') ? 0x100 : 0);
-        // The event's own repeat flag is never asked: the host tells repeats.
-        const answer = Module._diruvari_key(down, key, code, Math.round(e.timeStamp * 1000), modifiers);
-        const act = answer >> 4, card = answer & 15;
-        if (act === 0) return;
-        e.preventDefault();
-        e.stopPropagation();
-        if (act === 2) d.cards[card].focus();
-        if (act === 3) d.cards[card].click();
-    };
-    addEventListener('keydown', (e) => route(e, 1), true);
-    addEventListener('keyup', (e) => route(e, 0), true);
-    addEventListener('blur', () => Module._diruvari_focus_lost());
-    const again = d.again = make('div', { id: 'ended', hidden: true }, desktop);
-    const start = make('button', { textContent: 'Play ' + text(title) + ' again' }, again);
-    start.addEventListener('click', () => location.reload());
-});
-
 EM_JS(void, js_show_window, (), {
     Module.diruvari.window.hidden = false;
     Module.diruvari.layout();
@@ -316,6 +144,33 @@ std::string labelPlaces() {
     return places + ']';
 }
 
+// The numbers of the host's keys and acts, by the names the page uses:
+// DOM key names, and what the page does.
+std::string keyNumbers() {
+    Figures keys;
+    keys.add("ArrowLeft", static_cast<int>(Key::Left))
+        .add("ArrowRight", static_cast<int>(Key::Right));
+    keys.add("ArrowUp", static_cast<int>(Key::Up)).add("ArrowDown", static_cast<int>(Key::Down));
+    keys.add("Enter", static_cast<int>(Key::Activate)).add(" ", static_cast<int>(Key::Activate));
+    keys.add("other", static_cast<int>(Key::Other));
+    return keys.json();
+}
+
+std::string modifierBits() {
+    Figures bits;
+    bits.add("ctrl", Ctrl).add("alt", Alt).add("meta", Meta).add("shift", Shift);
+    return bits.json();
+}
+
+std::string actNumbers() {
+    using Act = KeyAnswer::Act;
+    Figures acts;
+    acts.add("native", static_cast<int>(Act::Native))
+        .add("swallow", static_cast<int>(Act::Swallow));
+    acts.add("focus", static_cast<int>(Act::Focus)).add("click", static_cast<int>(Act::Click));
+    return acts.json();
+}
+
 }  // namespace
 
 void buildWindow() {
@@ -331,6 +186,10 @@ void buildWindow() {
     figures.add("labelFamily", labelFamily).add("bundledFamily", bundledLabelFamily);
     figures.raw("labels", labelPlaces());
     figures.add("boardName", boardName).add("boardKeys", boardKeys);
+    figures.add("cardCount", Controls::cardCount).add("columns", gridSize);
+    figures.add("menuBar", pageMenuBarHeight).add("menuFont", pageMenuFontSize);
+    figures.raw("keys", keyNumbers()).raw("acts", actNumbers()).add("answerBase", answerBase);
+    figures.raw("modifiers", modifierBits()).add("keypadCode", keypadCode);
     js_build_window(buildId(), windowCaption, resetCaption, applicationName,
                     figures.json().c_str());
 }

@@ -4,8 +4,14 @@
 #include <string>
 
 #include "runtime/ColorValue.h"
+#include "window/Controls.h"
 
 namespace diruvari::dom {
+
+// What the host answers the page for a key, as one number: the act times
+// answerBase, plus the card it names.
+inline constexpr int answerBase = 16;
+static_assert(answerBase >= Controls::cardCount, "a card must fit below the base");
 
 // The page's side of the window: each call changes the document at once.
 // Positions and sizes are in CSS pixels.

@@ -8,6 +8,7 @@
 
 #include "runtime/host/Keys.h"
 #include "window/Controls.h"
+#include "window/web/Dom.h"
 
 // clang-format off
 EM_JS(double, js_clock_ms, (), { return Date.now() + performance.now(); });
@@ -65,8 +66,8 @@ EMSCRIPTEN_KEEPALIVE void diruvari_reset_chosen() {
 // A key down (1) or up (0): `key` is a diruvari::Key, `code` the physical
 // key, `time` the event's time in whole microseconds, `modifiers` the
 // diruvari::Modifier bits held. What it cannot take is left to the page
-// (answer 0). The answer is what the page does: its act times 16 plus the
-// card it names.
+// (answer 0). The answer is what the page does: its act times
+// dom::answerBase plus the card it names.
 EMSCRIPTEN_KEEPALIVE int diruvari_key(int down, int key, int code, double time, int modifiers) {
     auto& game = diruvari::theGame();
     const auto at = diruvari::keyTime(time);
@@ -77,7 +78,8 @@ EMSCRIPTEN_KEEPALIVE int diruvari_key(int down, int key, int code, double time, 
     const diruvari::KeyEvent event{static_cast<diruvari::Key>(key),       code, *at, false, false,
                                    static_cast<unsigned>(modifiers) & 15U};
     const diruvari::KeyAnswer answer = game->window.key(down != 0, event);
-    return static_cast<int>(answer.act) * 16 + (answer.card >= 0 ? answer.card : 0);
+    return static_cast<int>(answer.act) * diruvari::dom::answerBase +
+           (answer.card >= 0 ? answer.card : 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void diruvari_focus_lost() {

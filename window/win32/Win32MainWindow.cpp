@@ -63,7 +63,7 @@ unsigned modifiersHeld() {
 // extended-key bit, as are the grey arrows from the keypad's.
 int codeOf(const MSG& msg) {
     const bool extended = (HIWORD(msg.lParam) & KF_EXTENDED) != 0;
-    return static_cast<int>(msg.wParam) | (extended ? 0x100 : 0);
+    return static_cast<int>(msg.wParam) | (extended ? keypadCode : 0);
 }
 
 // The one window whose boxes' keys the message filter hands to the host.

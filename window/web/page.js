@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: MIT
+// The page's window, as an emscripten library of named parts: the program
+// calls js_build_window once, with its build's name, its texts and every
+// figure of the design by name (a JSON object); each part below builds one
+// piece of the window from those. The page adds nothing of its own but the
+// document's frame around the window.
+mergeInto(LibraryManager.library, {
+    // The figures, each by name; a figure the page asks for and the program
+    // did not give is a fault, not a blank.
+    $diruvariFigures: function (json) {
+        const figures = JSON.parse(json);
+        return function (name) {
+            if (!(name in figures)) throw new Error('the design has no figure ' + name);
+            return figures[name];
+        };
+    },
+
+    $diruvariMake: function (tag, props, parent) {
+        const e = document.createElement(tag);
+        Object.assign(e, props);
+        if (parent) parent.appendChild(e);
+        return e;
+    },
+
+    // The design's colours and face, as the style sheet's variables.
+    $diruvariTheme: function (f) {
+        const css = function (name) {
+            const c = f(name);
+            return 'rgb(' + (c & 255) + ',' + ((c >> 8) & 255) + ',' + ((c >> 16) & 255) + ')';
+        };
+        const vars = {
+            '--background': css('background'), '--outer-light': css('outerLight'),
+            '--inner-light': css('innerLight'), '--inner-shadow': css('innerShadow'),
+            '--outer-shadow': css('outerShadow'), '--frame': css('frame'),
+            '--label-text': css('labelText'), '--label-weight': f('labelWeight'),
+            '--label-family': '"' + f('labelFamily') + '", "' + f('bundledFamily') + '"'
+        };
+        for (const name in vars) document.documentElement.style.setProperty(name, vars[name]);
+    },
+
+    // The menu bar with its one item; the host refuses it while a box
+    // stands or after the end.
+    $diruvariMenuBar__deps: ['$diruvariMake'],
+    $diruvariMenuBar: function (win, reset) {
+        const bar = diruvariMake('div', { className: 'menubar' }, win);
+        bar.setAttribute('role', 'menubar');
+        const item = diruvariMake('button', { id: 'reset', textContent: reset }, bar);
+        item.setAttribute('role', 'menuitem');
+        item.addEventListener('click', function () { Module._diruvari_reset_chosen(); });
+    },
+
+    // The board is a grid, one tab stop with arrows inside, which screen
+    // readers hand the keys to; its rows and cells add no boxes of their
+    // own, so each card keeps its place in the client area.
+    $diruvariBoard__deps: ['$diruvariMake'],
+    $diruvariBoard: function (d, f, client) {
+        const board = diruvariMake('div', { id: 'board' }, client);
+        board.setAttribute('role', 'grid');
+        board.setAttribute('aria-label', f('boardName'));
+        board.setAttribute('aria-describedby', 'board-keys');
+        diruvariMake('div', { id: 'board-keys', className: 'unseen', textContent: f('boardKeys') }, client);
+        // Each element takes its role and state before it joins the page: a
+        // browser may not make a toggle button of a button that it has
+        // already shown to readers as a plain one.
+        const attach = function (e, attributes, parent) {
+            for (const name in attributes) e.setAttribute(name, attributes[name]);
+            return parent.appendChild(e);
+        };
+        const columns = f('columns');
+        let row;
+        for (let k = 0; k < f('cardCount'); ++k) {
+            if (k % columns === 0) {
+                // Named, or a reader would read a row's cards on entering it.
+                row = attach(diruvariMake('div', {}), { role: 'row', 'aria-label': 'Row ' + (k / columns + 1) }, board);
+            }
+            const cell = attach(diruvariMake('div', {}), { role: 'gridcell' }, row);
+            const card = attach(diruvariMake('button', { className: 'card', hidden: k > 0, tabIndex: k > 0 ? -1 : 0 }),
+                                { 'aria-pressed': 'false' }, cell);
+            card.addEventListener('click', function () { Module._diruvari_card_clicked(k); });
+            // The card with the focus is the board's one tab stop.
+            card.addEventListener('focus', function () {
+                d.cards.forEach(function (c) { c.tabIndex = c === card ? 0 : -1; });
+            });
+            d.cards.push(card);
+        }
+    },
+
+    // The scale from the design's pixels to CSS pixels: 1 on a desktop; on
+    // a touch screen as large as the window fits inside its 1 px border.
+    // Every edge is then put on a whole CSS pixel, each on its own: a whole
+    // number of device pixels at any whole device pixel ratio, and a place
+    // that the browser's layout holds exactly, so that nothing is blurred and
+    // the boxes that the page reports are the pixels that it paints.
+    $diruvariLayout: function (d, f) {
+        const root = document.documentElement.style;
+        const scale = function () {
+            if (!matchMedia('(pointer: coarse)').matches) return 1;
+            return Math.max(1, Math.min((innerWidth - 2) / f('clientWidth'),
+                                        (innerHeight - 2) / (f('clientHeight') + f('menuBar'))));
+        };
+        let s = 1;
+        const at = function (v) { return Math.round(v * s); };
+        const width = function (v) { return Math.max(1, Math.round(v * s)); };
+        const place = function (e, x, y, w, h) {
+            Object.assign(e.style, { left: at(x) + 'px', top: at(y) + 'px',
+                                     width: at(x + w) - at(x) + 'px', height: at(y + h) - at(y) + 'px' });
+        };
+        d.placeCard = function (k) {
+            const p = d.places[k] ?? [0, 0];
+            place(d.cards[k], p[0], p[1], f('card'), f('card'));
+        };
+        // The ring stands from ringOutside outside the square to the card.
+        d.placeFrame = function () {
+            const p = d.framePlace ?? [0, 0], x = p[0], y = p[1];
+            const out = f('ringOutside'), span = f('square') + 2 * out + 1, ring = f('ring');
+            place(d.frame, x - out, y - out, span, span);
+            const inset = ring - out;
+            Object.assign(d.frame.style, {
+                borderLeftWidth: at(x + inset) - at(x - out) + 'px', borderTopWidth: at(y + inset) - at(y - out) + 'px',
+                borderRightWidth: at(x - out + span) - at(x - out + span - ring) + 'px',
+                borderBottomWidth: at(y - out + span) - at(y - out + span - ring) + 'px' });
+        };
+        d.layout = function () {
+            s = scale();
+            const border = 1;
+            const cw = at(f('clientWidth')), ch = at(f('clientHeight')), bar = at(f('menuBar'));
+            const vars = { '--client-width': cw, '--client-height': ch, '--menubar-height': bar,
+                           '--border': border, '--line': width(1), '--focus-inset': at(f('focusInset')),
+                           '--label-size': f('labelSize') * s, '--menu-font': f('menuFont') * s };
+            for (const name in vars) root.setProperty(name, vars[name] + 'px');
+            f('labels').forEach(function (p, i) { place(d.labels[i], p.left, p.top, p.width, p.height); });
+            d.cards.forEach(function (card, k) { d.placeCard(k); });
+            d.placeFrame();
+            // Centred, to the pixel.
+            d.window.style.left = Math.max(0, Math.floor((innerWidth - cw - 2 * border) / 2)) + 'px';
+            d.window.style.top = Math.max(0, Math.floor((innerHeight - bar - ch - 2 * border) / 2)) + 'px';
+        };
+        addEventListener('resize', d.layout);
+        d.layout();
+    },
+
+    // The message box. Its own keys, as an application's: a reader stays in
+    // its focus mode there, and so still hands the board its arrows once the
+    // box is gone (a dialog would put Chromium's reader in browse mode, and
+    // an alert dialog is read two or three times over).
+    $diruvariBox__deps: ['$diruvariMake'],
+    $diruvariBox: function (d, title) {
+        const box = d.box = diruvariMake('dialog', { id: 'box' }, document.body);
+        box.setAttribute('role', 'application');
+        box.setAttribute('aria-modal', 'true');
+        box.setAttribute('aria-labelledby', 'box-title');
+        diruvariMake('h1', { id: 'box-title', textContent: title }, box);
+        d.prompt = diruvariMake('p', { id: 'box-prompt' }, box);
+        // The title and the prompt describe OK, which has the focus as the
+        // box opens: every reader speaks a focused button's description,
+        // where not every one reads a dialog's own. Described once, it is
+        // read once.
+        const ok = d.ok = diruvariMake('button', { id: 'box-ok', textContent: 'OK' }, box);
+        ok.setAttribute('aria-describedby', 'box-title box-prompt');
+        ok.addEventListener('click', function () { box.close(); });
+        // A click behind the box gives the focus to the box itself, where
+        // Enter and Space do nothing: it stays on OK, as in a desktop box.
+        box.addEventListener('focus', function () { ok.focus(); });
+    },
+
+    // Every key of the page, the box's included, goes to the host before
+    // anything else sees it; the page then does what the host answers. The
+    // host decides which modifiers make a shortcut and tells repeats (the
+    // event's own repeat flag is never asked); keypad Enter is a key of its
+    // own.
+    $diruvariKeys: function (d, f) {
+        const keys = f('keys'), acts = f('acts'), base = f('answerBase'), held = f('modifiers');
+        const route = function (e, down) {
+            const modifiers = (e.ctrlKey ? held.ctrl : 0) | (e.altKey ? held.alt : 0) |
+                              (e.metaKey ? held.meta : 0) | (e.shiftKey ? held.shift : 0);
+            const key = e.key in keys ? keys[e.key] : keys.other;
+            const code = e.keyCode | (String(e.code).startsWith('Numpad') ? f('keypadCode') : 0);
+            const answer = Module._diruvari_key(down, key, code, Math.round(e.timeStamp * 1000), modifiers);
+            const act = Math.floor(answer / base), card = answer % base;
+            if (act === acts.native) return;
+            e.preventDefault();
+            e.stopPropagation();
+            if (act === acts.focus) d.cards[card].focus();
+            if (act === acts.click) d.cards[card].click();
+        };
+        addEventListener('keydown', function (e) { route(e, 1); }, true);
+        addEventListener('keyup', function (e) { route(e, 0); }, true);
+        addEventListener('blur', function () { Module._diruvari_focus_lost(); });
+    },
+
+    js_build_window__deps: ['$diruvariFigures', '$diruvariMake', '$diruvariTheme', '$diruvariMenuBar',
+                            '$diruvariBoard', '$diruvariLayout', '$diruvariBox', '$diruvariKeys'],
+    js_build_window: function (buildPtr, captionPtr, resetPtr, titlePtr, figuresJson) {
+        const build = UTF8ToString(buildPtr), caption = UTF8ToString(captionPtr), title = UTF8ToString(titlePtr);
+        // A script and a program of two builds would not play together:
+        // fail at once, and say so.
+        if (build !== Module.buildId) {
+            throw new Error('diruvari.js of build ' + Module.buildId + ' carries a program of build ' + build);
+        }
+        const f = diruvariFigures(UTF8ToString(figuresJson));
+        diruvariTheme(f);
+        document.title = caption;
+        const d = Module.diruvari = { build: build, cards: [], places: [], labels: [] };
+        const desktop = document.getElementById('desktop');
+        const win = d.window = diruvariMake('div', { id: 'window', hidden: true }, desktop);
+        win.setAttribute('aria-label', caption);
+        diruvariMenuBar(win, UTF8ToString(resetPtr));
+        const client = diruvariMake('div', { id: 'client' }, win);
+        d.frame = diruvariMake('div', { id: 'frame', hidden: true }, client);
+        d.frame.setAttribute('aria-hidden', 'true');
+        diruvariBoard(d, f, client);
+        const labels = diruvariMake('div', { id: 'labels' }, client);
+        f('labels').forEach(function () { d.labels.push(diruvariMake('div', { className: 'label' }, labels)); });
+        // What the host announces: a pair's new count, a new deal.
+        d.news = diruvariMake('div', { id: 'news', className: 'unseen' }, win);
+        d.news.setAttribute('aria-live', 'polite');
+        d.news.setAttribute('aria-atomic', 'true');
+        diruvariLayout(d, f);
+        diruvariBox(d, title);
+        diruvariKeys(d, f);
+        d.again = diruvariMake('div', { id: 'ended', hidden: true }, desktop);
+        const start = diruvariMake('button', { textContent: 'Play ' + title + ' again' }, d.again);
+        start.addEventListener('click', function () { location.reload(); });
+    },
+});
