@@ -19,6 +19,7 @@
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"
 #include "window/qt/QtGame.h"
+#include "x11/ReturnPresses.h"
 
 namespace diruvari::test {
 namespace {
@@ -32,12 +33,11 @@ QImage screenshot() {
         .convertToFormat(QImage::Format_RGB32);
 }
 
+// Whether `part` shows at x0, y0 of `screen`, colour for colour (alpha aside).
 bool showsAt(const QImage& screen, const QImage& part, int x0, int y0) {
     for (int y = 0; y < part.height(); ++y) {
         for (int x = 0; x < part.width(); ++x) {
-            if (qRgb(qRed(screen.pixel(x0 + x, y0 + y)), qGreen(screen.pixel(x0 + x, y0 + y)),
-                     qBlue(screen.pixel(x0 + x, y0 + y))) !=
-                qRgb(qRed(part.pixel(x, y)), qGreen(part.pixel(x, y)), qBlue(part.pixel(x, y)))) {
+            if (((screen.pixel(x0 + x, y0 + y) ^ part.pixel(x, y)) & RGB_MASK) != 0) {
                 return false;
             }
         }
@@ -57,11 +57,10 @@ std::optional<QPoint> find(const QImage& screen, const QImage& part) {
     return std::nullopt;
 }
 
-class OnWayland : public testing::Test, public QObject {
+class OnWayland : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::platformName(), "wayland");
-        QCoreApplication::instance()->installEventFilter(this);
         game.start();
         // A client cannot ask for the keyboard on Wayland: weston gives it
         // to a new window.
@@ -74,15 +73,6 @@ class OnWayland : public testing::Test, public QObject {
             window().Card(k).setBackColor(palette[0]);
         }
     }
-    void TearDown() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-    // Counts the presses of Return that reach the window, repeats included.
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        presses += watched->isWindowType() && event->type() == QEvent::KeyPress &&
-                   static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return;
-        return false;
-    }
-
     MainWindow& window() { return game.window(); }
 
     // The client area as the compositor shows it: found on the screen by the
@@ -111,7 +101,7 @@ class OnWayland : public testing::Test, public QObject {
     QPoint cardCentre(int k) { return window().cardButton(k)->geometry().center(); }
 
     QtGame game{std::make_unique<Generator>([] { return std::uint64_t{2024}; })};
-    int presses = 0;
+    ReturnPresses presses;
 };
 
 TEST_F(OnWayland, ShowsTheWindowToThePixelAndPlaysByPointerAndMenu) {
@@ -139,10 +129,10 @@ TEST_F(OnWayland, AReturnHeldOnANeighbourPairsOnceAndAWinIsAnsweredByAKey) {
     window().cardButton(0)->setFocus();
     xdotool({"key", "space", "Right"});
     ASSERT_TRUE(window().Frame().visible()) << "Space did not select card 0";
-    presses = 0;
+    presses.count = 0;
     xdotool({"keydown", "Return", "sleep", "1.5", "keyup", "Return"});
     QTest::qWait(200);
-    EXPECT_GE(presses, 10) << "the compositor did not repeat the held key";
+    EXPECT_GE(presses.count, 10) << "the compositor did not repeat the held key";
     EXPECT_EQ(game.form().cardsleft, 14) << "the held Return did not pair exactly once";
     EXPECT_FALSE(window().Frame().visible()) << "a repeat clicked";
 

@@ -14,27 +14,33 @@ import net from 'node:net';
 
 const desktop = { viewport: { width: 480, height: 320 }, deviceScaleFactor: 1 };
 
+// Playwright's and puppeteer's pages answer alike: the adapter of either,
+// its problems recorded from before `url` loads. `key` names a key as the
+// driver does.
+async function driven(page, context, url, key = (name) => name) {
+    const problems = [];
+    page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
+    page.on('pageerror', (error) => problems.push(String(error)));
+    await page.goto(url);
+    return {
+        problems,
+        evaluate: (fn, arg) => page.evaluate(fn, arg),
+        click: (x, y) => page.mouse.click(x, y),
+        tap: (x, y) => page.touchscreen.tap(x, y),
+        press: (name) => page.keyboard.press(key(name)),
+        screenshot: async () => Buffer.from(await page.screenshot()),
+        reload: () => page.reload(),
+        close: () => context.close(),
+    };
+}
+
 async function chromium() {
     const { launch } = await import('./harness.mjs');
     const browser = await launch();
     return {
         async open(url, screen = desktop) {
             const context = await browser.newContext(screen);
-            const page = await context.newPage();
-            const problems = [];
-            page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
-            page.on('pageerror', (error) => problems.push(String(error)));
-            await page.goto(url);
-            return {
-                problems,
-                evaluate: (fn, arg) => page.evaluate(fn, arg),
-                click: (x, y) => page.mouse.click(x, y),
-                tap: (x, y) => page.touchscreen.tap(x, y),
-                press: (key) => page.keyboard.press(key),
-                screenshot: () => page.screenshot(),
-                reload: () => page.reload(),
-                close: () => context.close(),
-            };
+            return driven(await context.newPage(), context, url);
         },
         close: () => browser.close(),
     };
@@ -49,21 +55,8 @@ async function firefox() {
         async open(url, { viewport, deviceScaleFactor, isMobile = false, hasTouch = false } = desktop) {
             const context = await browser.createBrowserContext();
             const page = await context.newPage();
-            const problems = [];
-            page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
-            page.on('pageerror', (error) => problems.push(String(error)));
             await page.setViewport({ ...viewport, deviceScaleFactor, isMobile, hasTouch });
-            await page.goto(url);
-            return {
-                problems,
-                evaluate: (fn, arg) => page.evaluate(fn, arg),
-                click: (x, y) => page.mouse.click(x, y),
-                tap: (x, y) => page.touchscreen.tap(x, y),
-                press: (key) => page.keyboard.press(key === 'Space' ? ' ' : key),
-                screenshot: async () => Buffer.from(await page.screenshot()),
-                reload: () => page.reload(),
-                close: () => context.close(),
-            };
+            return driven(page, context, url, (name) => (name === 'Space' ? ' ' : name));
         },
         close: () => browser.close(),
     };

@@ -10,16 +10,9 @@ import path from 'node:path';
 import { after, before, test } from 'node:test';
 
 import { emulates, engines } from './engines.mjs';
+import { black, board, centre, draws, gapLeft, orange, palette } from './board.mjs';
 import { decodePng } from './png.mjs';
 import { serve } from '../../window/web/serve.mjs';
-
-const orange = '#ffc080';
-const black = '#000000';
-const palette = ['#ff0000', '#00ff00', '#0000ff', '#ffff00', '#ff00ff', '#00ffff'];
-const letters = 'RGBYMC';
-// Cards 5 and 6 make a pair, as do 14 and 15; no other neighbours match.
-const board = 'RGBR GRRG BGBR RGBB';
-const draws = (text) => [...text.replace(/ /g, '')].map((c) => letters.indexOf(c));
 
 let engine, site, testSite;
 before(async () => {
@@ -88,11 +81,6 @@ async function game(url = testSite.url, screen) {
         },
     });
 }
-
-// The gap left of card k, where the frame's ring shows exactly while k is
-// selected, and the card's centre.
-const gapLeft = (shot, k) => shot.at(33 * (k % 4) + 1, 33 * Math.floor(k / 4) + 18);
-const centre = (shot, k) => shot.at(33 * (k % 4) + 18, 33 * Math.floor(k / 4) + 18);
 
 test('the shipped site shows the window with its title, labels and menu', async () => {
     const g = await game(site.url);

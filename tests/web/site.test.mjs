@@ -8,16 +8,10 @@ import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 
 import { launch, openGame, serve } from './harness.mjs';
+import { black, board, centre, draws, gapLeft, letters, orange, palette } from './board.mjs';
 import { decodePng } from './png.mjs';
 
-const orange = '#ffc080';
-const black = '#000000';
-const palette = ['#ff0000', '#00ff00', '#0000ff', '#ffff00', '#ff00ff', '#00ffff'];
 const names = ['Red', 'Green', 'Blue', 'Yellow', 'Magenta', 'Cyan'];
-const letters = 'RGBYMC';
-// Cards 5 and 6 make a pair, as do 14 and 15; no other neighbours match.
-const board = 'RGBR GRRG BGBR RGBB';
-const draws = (text) => [...text.replace(/ /g, '')].map((c) => letters.indexOf(c));
 
 let browser, site, testSite;
 before(async () => {
@@ -73,11 +67,6 @@ async function game(url = testSite.url, options = {}) {
     });
     return g;
 }
-
-// The gap left of card k, where the frame's ring shows exactly while k is
-// selected, and the card's centre.
-const gapLeft = (shot, k) => shot.at(33 * (k % 4) + 1, 33 * Math.floor(k / 4) + 18);
-const centre = (shot, k) => shot.at(33 * (k % 4) + 18, 33 * Math.floor(k / 4) + 18);
 
 describe('the shipped site', () => {
     test('is the window centred on a page of its own, fetching nothing from elsewhere', async () => {

@@ -19,6 +19,7 @@
 #include "window/qt/CardButton.h"
 #include "window/qt/QtGame.h"
 #include "window/qt/X11KeyRepeat.h"
+#include "x11/ReturnPresses.h"
 
 namespace diruvari::test {
 namespace {
@@ -36,23 +37,13 @@ struct BusyMachine {
     std::array<std::jthread, 2> spinners{spin(), spin()};
 };
 
-class HeldKey : public testing::TestWithParam<bool>, public QObject {
+class HeldKey : public testing::TestWithParam<bool> {
   protected:
     void SetUp() override {
         ASSERT_EQ(setDetectableAutoRepeat(GetParam()), GetParam());
-        QCoreApplication::instance()->installEventFilter(this);
         game.start();
         window().activateWindow();
     }
-    void TearDown() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-    // Counts the presses of Return that reach the application.
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        presses += watched->isWindowType() && event->type() == QEvent::KeyPress &&
-                   static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return;
-        return false;
-    }
-
     MainWindow& window() { return game.window(); }
 
     // Level 1 with every card red, so that a pair leaves pairs; card 0 is
@@ -72,7 +63,7 @@ class HeldKey : public testing::TestWithParam<bool>, public QObject {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
         window().cardButton(1)->setFocus();
         ASSERT_EQ(QApplication::focusWidget(), window().cardButton(1));
-        presses = 0;
+        presses.count = 0;
         QProcess hold;
         QObject::connect(&hold, &QProcess::finished, [&] {
             QTest::qWait(200);
@@ -80,11 +71,11 @@ class HeldKey : public testing::TestWithParam<bool>, public QObject {
         });
         hold.start("xdotool", {"keydown", "Return", "sleep", "1.5", "keyup", "Return"});
         ASSERT_TRUE(QTest::qWaitFor([&] { return hold.state() == QProcess::NotRunning; }, 10000));
-        ASSERT_GE(presses, 10) << "the server did not repeat the held key";
+        ASSERT_GE(presses.count, 10) << "the server did not repeat the held key";
     }
 
     QtGame game{std::make_unique<Generator>([] { return std::uint64_t{2024}; })};
-    int presses = 0;
+    ReturnPresses presses;
     BusyMachine busy;
 };
 
