@@ -20,24 +20,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::setlvlvar() {
-    struct Row {
-        int level;
-        std::int16_t cards;
-        std::int16_t colors;
-    };
-    static constexpr std::array<Row, 10> rows = {{
-        {1, 15, 3},
-        {2, 25, 3},
-        {3, 15, 4},
-        {4, 25, 4},
-        {5, 50, 4},
-        {6, 25, 5},
-        {7, 50, 5},
-        {8, 100, 5},
-        {9, 50, 6},
-        {0, 100, 6},
-    }};
-    for (const Row& row : rows) {
+    for (const LevelRow& row : levelRows) {
         lvlcards[static_cast<std::size_t>(row.level)] = row.cards;
         lvlcolors[static_cast<std::size_t>(row.level)] = row.colors;
     }

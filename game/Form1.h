@@ -27,6 +27,26 @@ class Form1 {
     void nextlevel();
     void colorcheck();
 
+    // The level table as setlvlvar writes it, row by row: levels 1 to 9,
+    // then 0, each with its quota of pairs and its number of colours.
+    struct LevelRow {
+        int level;
+        std::int16_t cards;
+        std::int16_t colors;
+    };
+    static constexpr std::array<LevelRow, 10> levelRows = {{
+        {1, 15, 3},
+        {2, 25, 3},
+        {3, 15, 4},
+        {4, 25, 4},
+        {5, 50, 4},
+        {6, 25, 5},
+        {7, 50, 5},
+        {8, 100, 5},
+        {9, 50, 6},
+        {0, 100, 6},
+    }};
+
     // Form variables; they survive every rebuild of the window. lvl starts
     // empty, which counts as 0, so the first start gives level 1.
     std::int16_t lvl = 0;

@@ -1,31 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/host/Host.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <stdexcept>
 #include <utility>
 
+#include "runtime/Fault.h"
 #include "runtime/host/News.h"
 #include "window/DesignState.h"
 
 namespace diruvari {
-
-namespace {
-
-// A fault is never repaired on the quiet, and nothing unwinds through the
-// toolkit's frames: one line says what went wrong, and the program stops.
-[[noreturn]] void stopOnFault(const char* what) {
-    // No printf: its formatting would be most of the page's program.
-    std::fputs("diruvari: internal error: ", stderr);
-    std::fputs(what, stderr);
-    std::fputs("\n", stderr);
-    std::fflush(stderr);
-    std::_Exit(Host::faultStatus);
-}
-
-}  // namespace
 
 Host::Host(Toolkit& toolkit, std::unique_ptr<RandomSource> random)
     : toolkit_(toolkit), runtime_(*this, std::move(random)), form_(toolkit.controls(), runtime_) {
@@ -51,10 +35,10 @@ void Host::deliver(Event&& event) {
         if (!closed_) {
             toolkit_.closeAndQuit();
         }
-    } catch (const std::exception& fault) {
-        stopOnFault(fault.what());
+    } catch (const std::exception& failure) {
+        fault(failure.what());
     } catch (...) {
-        stopOnFault("an exception of unknown type");
+        fault("an exception of unknown type");
     }
     if (const std::string said = news.after(dealt_); !said.empty() && !ended_ && !closed_) {
         toolkit_.announce(said);

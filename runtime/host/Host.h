@@ -29,9 +29,6 @@ namespace diruvari {
 // It owns the form and the window runtime; the toolkit is borrowed.
 class Host final : public WindowEvents, private FormWindow {
   public:
-    // The status the program ends with after a fault.
-    static constexpr int faultStatus = 70;
-
     explicit Host(Toolkit& toolkit,
                   std::unique_ptr<RandomSource> random = std::make_unique<Generator>());
     ~Host() override;

@@ -14,11 +14,15 @@
 #include <memory>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "FakeToolkit.h"
 #include "game/Form1.h"
 #include "runtime/Generator.h"
 #include "runtime/NumberText.h"
 #include "runtime/host/Host.h"
+#include "runtime/Fault.h"
+#include "window/Grid.h"
 #include "window/Palette.h"
 
 namespace diruvari {
@@ -44,9 +48,11 @@ class Bytes {
     std::size_t at_ = 0;
 };
 
-// Each level's quota of pairs and its colours, level 0 first.
-constexpr int quota[10] = {100, 15, 25, 15, 25, 50, 25, 50, 100, 50};
-constexpr int levelColours[10] = {6, 3, 3, 4, 4, 4, 5, 5, 5, 6};
+// The level table's row of level `lvl`, as the rules have it.
+const Form1::LevelRow& levelRow(int lvl) {
+    return *std::find_if(Form1::levelRows.begin(), Form1::levelRows.end(),
+                         [lvl](const Form1::LevelRow& row) { return row.level == lvl; });
+}
 
 [[noreturn]] void broken(const char* what) {
     std::fprintf(stderr, "invariant broken: %s\n", what);
@@ -142,12 +148,13 @@ class Session {
         const Form1& form = host_.form();
         check(form.lvl >= 0 && form.lvl <= 9, "a level outside 0 to 9");
 
-        check(form.cardsleft >= 1 && form.cardsleft <= quota[form.lvl],
+        const Form1::LevelRow& row = levelRow(form.lvl);
+        check(form.cardsleft >= 1 && form.cardsleft <= row.cards,
               "a count outside the level's quota");
         const test::FakeControls& c = toolkit_.fakeControls;
         check(c.level.caption() == "Level:" + numberText(form.lvl), "the level's label");
         check(c.cards.caption() == "Cards:" + numberText(form.cardsleft), "the count's label");
-        const int colours = levelColours[form.lvl];
+        const int colours = row.colors;
         check(c.colors.caption() == "Colors:" + numberText(colours), "the colours' label");
         for (int k = 0; k < 16; ++k) {
             const auto* end = palette.begin() + colours;
@@ -157,8 +164,8 @@ class Session {
         }
         if (c.frame.visible()) {
             const int k = std::stoi(c.frame.tag());
-            check(k >= 0 && k < 16 && c.frame.left() == 495 * (k % 4) &&
-                      c.frame.top() == 495 * (k / 4),
+            check(k >= 0 && k < 16 && c.frame.left() == gridPitch * cardColumn(k) &&
+                      c.frame.top() == gridPitch * cardRow(k),
                   "the frame off its card");
         }
     }
@@ -168,8 +175,27 @@ class Session {
     Host host_;
 };
 
+// The fake window layer's complaints are GoogleTest failures; here, where no
+// test runs, each one stops the run as a broken invariant does, so that
+// libFuzzer keeps the input.
+class AbortOnFailure final : public testing::EmptyTestEventListener {
+    void OnTestPartResult(const testing::TestPartResult& result) override {
+        if (result.failed()) {
+            broken(result.message());
+        }
+    }
+};
+
 }  // namespace
 }  // namespace diruvari
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    testing::UnitTest::GetInstance()->listeners().Append(new diruvari::AbortOnFailure);
+    // The program's own fault stop ends the process with a status, which
+    // libFuzzer would not take for a crash: here it aborts.
+    diruvari::setFaultStop([](const char*) { std::abort(); });
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     diruvari::Session(data, size).run();

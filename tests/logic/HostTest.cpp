@@ -5,6 +5,7 @@
 
 #include "Board.h"
 #include "FakeGame.h"
+#include "runtime/Fault.h"
 
 namespace diruvari::test {
 namespace {
@@ -209,7 +210,7 @@ TEST(HostFaults, AnImpossibleStateStopsTheProgramWithAClearLine) {
                 game.load(onePair);
                 c.fault(game);
             },
-            testing::ExitedWithCode(Host::faultStatus), c.says)
+            testing::ExitedWithCode(faultStatus), c.says)
             << c.what;
     }
 }

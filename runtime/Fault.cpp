@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/Fault.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace diruvari {
+
+namespace {
+
+[[noreturn]] void exitWithFaultStatus(const char* /*what*/) {
+    std::_Exit(faultStatus);
+}
+
+FaultStop stopHow = exitWithFaultStatus;
+
+}  // namespace
+
+void setFaultStop(FaultStop stop) {
+    stopHow = stop != nullptr ? stop : exitWithFaultStatus;
+}
+
+void fault(const char* what) {
+    // No printf: its formatting would be most of the page's program.
+    std::fputs("diruvari: internal error: ", stderr);
+    std::fputs(what, stderr);
+    std::fputs("\n", stderr);
+    std::fflush(stderr);
+    stopHow(what);
+    std::abort();  // a stop that returned
+}
+
+}  // namespace diruvari
