@@ -6,12 +6,17 @@
 # speech-dispatcher speaking through espeak-ng into a null sound device.
 # Orca writes what it says to $ORCA_LOG as lines `SPEECH OUTPUT: '...'`:
 #   with-orca.sh <command> [arguments...]
-# Only one Orca runs at a time: the command holds a lock.
+# Only one Orca runs at a time: the command holds a lock, and waits for it
+# a minute at most, well within the test's time.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DISPLAY_READY:-}" ]; then
     # -o: no process of the session, a daemon least of all, keeps the lock.
-    exec flock -o -w 900 /tmp/diruvari-orca.lock env DISPLAY_READY=1 "$here/../on-display.sh" "$0" "$@"
+    status=0
+    flock -o -E 75 -w 60 /tmp/diruvari-orca.lock env DISPLAY_READY=1 "$here/../on-display.sh" "$0" "$@" ||
+        status=$?
+    [ "$status" != 75 ] || echo "with-orca.sh: another session with Orca held the lock for 60 s" >&2
+    exit "$status"
 fi
 work=$(mktemp -d)
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
@@ -77,6 +82,7 @@ orca --debug-file "$ORCA_LOG" >/dev/null 2>&1 &
 orca=$!
 for _ in $(seq 100); do
     grep -q "SPEECH OUTPUT" "$ORCA_LOG" 2>/dev/null && break
+    kill -0 "$orca" 2>/dev/null || break
     sleep 0.2
 done
 grep -q "SPEECH OUTPUT" "$ORCA_LOG" || { echo "Orca did not start speaking" >&2; exit 1; }

@@ -26,14 +26,29 @@ weston --config="$runtime/weston.ini" --backend=x11-backend.so --use-pixman --so
     --width=480 --height=360 --scale="$scale" --log="$runtime/weston.log" &
 weston=$!
 trap 'kill "$weston" 2>/dev/null || true; wait "$weston" 2>/dev/null || true; rm -rf "$runtime"' EXIT
-# The shell is up once its background is: until then a new window may not
-# be given the keyboard.
-for _ in $(seq 100); do
-    grep -q 'launching.*weston-desktop-shell' "$runtime/weston.log" 2>/dev/null && break
-    sleep 0.1
-done
-sleep 1
+# Waits up to 10 s for a command to succeed while weston runs; fails with
+# weston's log when it does not.
+await() {
+    local what=$1
+    shift
+    for _ in $(seq 100); do
+        kill -0 "$weston" 2>/dev/null || break
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "on-weston.sh: $what did not come up; weston's log:" >&2
+    cat "$runtime/weston.log" >&2
+    exit 1
+}
+await "weston's window" xdotool search --class '^Weston Compositor$'
+window=$(xdotool search --class '^Weston Compositor$' | head -n 1)
+# The shell is up once it has painted its background: until then a new
+# window may not be given the keyboard.
+background() {
+    [ "$(import -window "$window" -crop 1x1+0+0 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')" = "#404040" ]
+}
+await "weston's shell" background
 # The X keyboard goes to weston's window wherever the pointer is.
-xdotool search --class '^Weston Compositor$' windowfocus --sync
+xdotool windowfocus --sync "$window"
 export WAYLAND_DISPLAY=wayland-diruvari QT_QPA_PLATFORM=wayland
 "$@"
