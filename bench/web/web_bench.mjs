@@ -9,8 +9,9 @@ import os from 'node:os';
 import path from 'node:path';
 import { gzipSync } from 'node:zlib';
 
-import { launch, openGame, serve } from '../../tests/web/harness.mjs';
-import { stored } from '../../window/web/serve.mjs';
+import { engines } from '../../tests/web/engines.mjs';
+import { game } from '../../tests/web/game.mjs';
+import { serve, stored } from '../../window/web/serve.mjs';
 
 const [siteDir, testSiteDir, runsText] = process.argv.slice(2);
 const runs = Number(runsText ?? 41);
@@ -29,7 +30,8 @@ const gzipped = files.reduce((sum, f) => sum + sent(f), 0);
 row('web: whole site, gzipped', `${(gzipped / 1000).toFixed(1)} KB (${files.length} files)`, '<= 50 KB',
     gzipped <= 50000);
 
-const browser = await launch();
+const chromium = await engines.chromium();
+const { browser } = chromium;
 
 // The baseline: the game's own page as first painted, its scripts taken
 // out, so that it looks the same and loads the same face.
@@ -37,9 +39,9 @@ const work = fs.mkdtempSync(path.join(os.tmpdir(), 'diruvari-bench-'));
 for (const f of files) fs.copyFileSync(path.join(siteDir, f), path.join(work, f));
 {
     const site = await serve(siteDir);
-    const g = await openGame(browser, site.url);
-    await g.page.waitForFunction(() => performance.getEntriesByName('board-painted').length > 0);
-    let html = await g.page.evaluate(() => {
+    const g = await game(chromium, site.url);
+    await g.raw.waitForFunction(() => performance.getEntriesByName('board-painted').length > 0);
+    let html = await g.raw.evaluate(() => {
         document.querySelectorAll('script, dialog, meta[http-equiv]')
             .forEach((e) => e.remove());
         return '<!DOCTYPE html>\n' + document.documentElement.outerHTML;
@@ -83,11 +85,11 @@ fs.rmSync(work, { recursive: true });
 // A click, from its dispatch to the page's style and layout updated; the
 // browser paints that in its next frame.
 const testSite = await serve(testSiteDir);
-const g = await openGame(browser, testSite.url);
+const g = await game(chromium, testSite.url);
 // The service worker's first install is the page's own business, not a click's.
-await g.page.waitForFunction(() => Module.offline);
-await g.page.evaluate(async () => { await Module.offline; await navigator.serviceWorker.ready; });
-const clicks = await g.page.evaluate(() => {
+await g.raw.waitForFunction(() => Module.offline);
+await g.raw.evaluate(async () => { await Module.offline; await navigator.serviceWorker.ready; });
+const clicks = await g.raw.evaluate(() => {
     const cards = [...document.querySelectorAll('.card')];
     const timed = (action) => {
         const start = performance.now();
@@ -113,14 +115,14 @@ for (const [what, ms] of Object.entries(clicks)) {
 
 // Memory: the JavaScript heap after garbage collection and the WebAssembly
 // memory, after 10 and after 10,000 rebuilds.
-const cdp = await g.page.context().newCDPSession(g.page);
+const cdp = await g.raw.context().newCDPSession(g.raw);
 await cdp.send('Performance.enable');
 const memory = async (resets) => {
-    await g.page.evaluate((n) => { for (let i = 0; i < n; ++i) document.getElementById('reset').click(); }, resets);
+    await g.raw.evaluate((n) => { for (let i = 0; i < n; ++i) document.getElementById('reset').click(); }, resets);
     await cdp.send('HeapProfiler.collectGarbage');
     const { metrics } = await cdp.send('Performance.getMetrics');
     const heap = metrics.find((m) => m.name === 'JSHeapUsedSize').value;
-    const wasm = await g.page.evaluate(() => HEAP8.length);
+    const wasm = await g.raw.evaluate(() => HEAP8.length);
     return (heap + wasm) / (1024 * 1024);
 };
 const after10 = await memory(10);
@@ -133,4 +135,4 @@ if (g.problems.length > 0) {
 }
 await g.close();
 testSite.close();
-await browser.close();
+await chromium.close();

@@ -6,24 +6,30 @@
 //   evaluate(fn, arg)   runs fn(arg) in the page and returns its result
 //   click(x, y), tap(x, y), press(key), screenshot(), reload(), close()
 //   problems            console errors and uncaught exceptions seen
+// and, through Playwright and puppeteer, `requests` (the addresses the page
+// asked for) and `raw` (the driver's own page).
 // Positions are CSS pixels of the viewport; keys are named as the DOM's
 // KeyboardEvent.key names them ('Enter', 'ArrowRight', ' ' as 'Space').
 // `emulates` says which engines can emulate a phone's screen and touch.
 import { spawn } from 'node:child_process';
-import net from 'node:net';
 
 const desktop = { viewport: { width: 480, height: 320 }, deviceScaleFactor: 1 };
 
 // Playwright's and puppeteer's pages answer alike: the adapter of either,
-// its problems recorded from before `url` loads. `key` names a key as the
+// its problems and the addresses it asks for recorded from before `url`
+// loads, and the driver's own page as `raw`. `key` names a key as the
 // driver does.
 async function driven(page, context, url, key = (name) => name) {
     const problems = [];
+    const requests = [];
     page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
     page.on('pageerror', (error) => problems.push(String(error)));
+    page.on('request', (request) => requests.push(request.url()));
     await page.goto(url);
     return {
+        raw: page,
         problems,
+        requests,
         evaluate: (fn, arg) => page.evaluate(fn, arg),
         click: (x, y) => page.mouse.click(x, y),
         tap: (x, y) => page.touchscreen.tap(x, y),
@@ -34,12 +40,21 @@ async function driven(page, context, url, key = (name) => name) {
     };
 }
 
+// Debian's Chromium, headless, with nothing of its own reaching the
+// network. A page may also take Playwright's other options of a context
+// (forced colours, say), and `init`, a script run before the page's own.
 async function chromium() {
-    const { launch } = await import('./harness.mjs');
-    const browser = await launch();
+    const { chromium: playwright } = await import('playwright-core');
+    const browser = await playwright.launch({
+        executablePath: '/usr/bin/chromium',
+        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+               '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    });
     return {
-        async open(url, screen = desktop) {
-            const context = await browser.newContext(screen);
+        browser,
+        async open(url, { init, ...screen } = {}) {
+            const context = await browser.newContext({ ...desktop, ...screen });
+            if (init) await context.addInitScript(init);
             return driven(await context.newPage(), context, url);
         },
         close: () => browser.close(),
@@ -62,46 +77,36 @@ async function firefox() {
     };
 }
 
-const freePort = () => new Promise((resolve) => {
-    const server = net.createServer().listen(0, '127.0.0.1', () => {
-        const { port } = server.address();
-        server.close(() => resolve(port));
-    });
-});
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// A private X display for the MiniBrowser's windows.
-function startXvfb() {
-    const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1024x768x24', '-nolisten', 'tcp'],
-                       { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
-    return new Promise((resolve, reject) => {
-        xvfb.on('error', reject);
-        xvfb.stdio[3].once('data', (data) => resolve({ display: `:${String(data).trim()}`, stop: () => xvfb.kill() }));
-    });
+// WebKitWebDriver on a port of its own: a driver that cannot listen on the
+// port it was given, taken meanwhile by another program, exits, and the
+// next port is tried; the port is the driver's once the driver answers on it.
+async function startWebKitDriver() {
+    const answers = (port) => fetch(`http://127.0.0.1:${port}/status`).then((r) => r.json())
+        .then((status) => status?.value?.ready === true, () => false);
+    for (let tries = 0; tries < 5; ++tries) {
+        const port = 20000 + Math.floor(Math.random() * 40000);
+        const driver = spawn('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'], { stdio: 'ignore' });
+        let exited = false;
+        driver.on('exit', () => { exited = true; });
+        for (const end = Date.now() + 10000; !exited && Date.now() < end; await pause(100)) {
+            if (await answers(port)) return { url: `http://127.0.0.1:${port}`, stop: () => driver.kill() };
+        }
+        driver.kill();
+    }
+    throw new Error('WebKitWebDriver did not come up');
 }
 
 async function webkit() {
     const { default: webdriver } = await import('selenium-webdriver');
-    const x = await startXvfb();
-    const port = await freePort();
-    const driverProcess = spawn('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'],
-                                { stdio: 'ignore', env: { ...process.env, DISPLAY: x.display } });
+    const driverProcess = await startWebKitDriver();
     const capabilities = new webdriver.Capabilities();
     capabilities.set('browserName', 'MiniBrowser');
     capabilities.set('webkitgtk:browserOptions', {
         binary: process.env.DIRUVARI_MINIBROWSER, args: ['--automation'],
     });
-    const session = async () => {
-        for (let tries = 0; ; ++tries) {
-            try {
-                return await new webdriver.Builder().usingServer(`http://127.0.0.1:${port}`)
-                    .withCapabilities(capabilities).build();
-            } catch (error) {
-                // Refused while the driver is still starting.
-                if (tries === 50 || !/ECONNREFUSED/.test(String(error))) throw error;
-                await new Promise((resolve) => setTimeout(resolve, 100));
-            }
-        }
-    };
+    const session = () => new webdriver.Builder().usingServer(driverProcess.url).withCapabilities(capabilities).build();
     const keys = { Enter: webdriver.Key.ENTER, Space: webdriver.Key.SPACE, Escape: webdriver.Key.ESCAPE,
                    ArrowLeft: webdriver.Key.ARROW_LEFT, ArrowRight: webdriver.Key.ARROW_RIGHT,
                    ArrowUp: webdriver.Key.ARROW_UP, ArrowDown: webdriver.Key.ARROW_DOWN };
@@ -150,8 +155,7 @@ async function webkit() {
         },
         async close() {
             await open?.quit().catch(() => {});
-            driverProcess.kill();
-            x.stop();
+            driverProcess.stop();
         },
     };
 }

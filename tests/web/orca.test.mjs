@@ -11,7 +11,7 @@ import os from 'node:os';
 import path from 'node:path';
 import test from 'node:test';
 
-import { serve } from './harness.mjs';
+import { serve } from '../../window/web/serve.mjs';
 
 const engine = process.env.DIRUVARI_BROWSER;
 
