@@ -11,12 +11,12 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <deque>
 #include <fstream>
 #include <functional>
 #include <regex>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "window/Palette.h"
 #include "window/qt/QtGame.h"
@@ -46,11 +46,15 @@ class OrcaSpeech {
     }
 
     // Waits for an utterance that matches; true when one came. Each
-    // utterance is heard once: a later wait starts after it.
+    // utterance is heard once: a later wait starts after it, with what Orca
+    // said after it still to be heard.
     bool waitFor(const std::string& pattern, int ms = 10000) {
         const std::regex wanted(pattern);
         for (int tries = 0; tries < ms / 50; ++tries) {
-            for (const std::string& said : read()) {
+            read();
+            while (!unheard_.empty()) {
+                const std::string said = unheard_.front();
+                unheard_.pop_front();
                 if (std::regex_search(said, wanted)) {
                     return true;
                 }
@@ -62,25 +66,25 @@ class OrcaSpeech {
     const std::string& heard() const { return heard_; }
 
   private:
-    // The whole lines that Orca has added to its log since the last read.
-    std::vector<std::string> read() {
+    // Takes in the whole lines that Orca has added to its log since the
+    // last read.
+    void read() {
         static const std::regex speech("SPEECH OUTPUT: '(.*)' ?\\{");
         std::ifstream log(log_);
         log.seekg(read_);
-        std::vector<std::string> said;
         std::smatch match;
         for (std::string line; std::getline(log, line) && !log.eof();) {
             read_ += static_cast<std::streamoff>(line.size() + 1);
             if (std::regex_search(line, match, speech)) {
-                said.push_back(match[1]);
+                unheard_.push_back(match[1]);
                 heard_ += match[1].str() + "\n";
             }
         }
-        return said;
     }
 
     std::string log_ = qEnvironmentVariable("ORCA_LOG").toStdString();
     std::streamoff read_ = 0;
+    std::deque<std::string> unheard_;
     std::string heard_;
 };
 

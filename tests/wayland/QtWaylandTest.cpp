@@ -7,12 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QProcess>
 #include <QTest>
-#include <QTimer>
 #include <optional>
 
 #include "window/Palette.h"
@@ -140,26 +137,12 @@ TEST_F(OnWayland, AReturnHeldOnANeighbourPairsOnceAndAWinIsAnsweredByAKey) {
     // window with the keyboard.
     game.form().cardsleft = 1;
     allRed();
-    QString prompt;
-    bool unanswered = false;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box && box->isActiveWindow() && prompt.isEmpty()) {
-            prompt = box->text();
-            QProcess::startDetached("xdotool", {"key", "Return"});
-            // Should the key not answer the box, the test ends.
-            QTimer::singleShot(5000, box, [box, &unanswered] {
-                unanswered = true;
-                box->done(QMessageBox::Ok);
-            });
-        }
-    });
-    answer.start(100);
+    ReturnAnswersBox answer;
+    answer.start();
     xdotool({"key", "Left", "space", "Right", "Return"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return game.form().lvl == 2; }, 10000));
-    EXPECT_FALSE(unanswered) << "Return did not answer the box";
-    EXPECT_EQ(prompt, "Wow! You beat level 1!");
+    EXPECT_FALSE(answer.unanswered) << "Return did not answer the box";
+    EXPECT_EQ(answer.prompt, "Wow! You beat level 1!");
 }
 
 }  // namespace
