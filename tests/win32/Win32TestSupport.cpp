@@ -134,15 +134,15 @@ void Win32GameTest::chooseReset() {
     pump();
 }
 
-void Win32GameTest::press(UINT vk) {
+void Win32GameTest::press(UINT vk, bool extended) {
     Sleep(20);
-    PostMessageW(GetFocus(), WM_KEYDOWN, vk, 1);
+    PostMessageW(GetFocus(), WM_KEYDOWN, vk, 1 | (extended ? 1L << 24 : 0));
     pump();
 }
 
-void Win32GameTest::release(UINT vk) {
+void Win32GameTest::release(UINT vk, bool extended) {
     Sleep(20);
-    PostMessageW(GetFocus(), WM_KEYUP, vk, 1 | (1L << 30) | (1L << 31));
+    PostMessageW(GetFocus(), WM_KEYUP, vk, 1 | (extended ? 1L << 24 : 0) | (1L << 30) | (1L << 31));
     pump();
 }
 

@@ -73,8 +73,9 @@ class Win32GameTest : public testing::Test {
     void chooseReset();
     // Key messages to the window that has the focus, each a moment after
     // the one before, as a keyboard's are: a press, a release, or both.
-    void press(UINT vk);
-    void release(UINT vk);
+    // `extended` marks the keypad's Enter (and the grey keys).
+    void press(UINT vk, bool extended = false);
+    void release(UINT vk, bool extended = false);
     void key(UINT vk);
     void paintBoard(const std::string& board);
     // The Level, Cards and Colors labels' texts, by position 0-2.

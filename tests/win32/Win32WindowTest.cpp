@@ -193,11 +193,17 @@ TEST_F(Win32Window, TheKeyboardPlaysFromCardZeroAndAHeldEnterClicksOnce) {
     EXPECT_EQ(boxes.answered, 1) << "a repeat of the Enter that made the pair answered the box";
     EXPECT_EQ(label(0), "Level: 3");
     EXPECT_EQ(focusedCard(), 6) << "the focus is back on its card after the box";
+    paintBoard(board);
     press(VK_RETURN);
     EXPECT_EQ(ringLeft(6), orange) << "a repeat clicked the card";
+    // Return still held: keypad Enter, of the same key code, is a key of its own.
+    press(VK_RETURN, true);
+    EXPECT_EQ(ringLeft(6), black) << "keypad Enter did not click while Return was held";
+    release(VK_RETURN, true);
     release(VK_RETURN);
+    key(VK_RIGHT);
     key(VK_RETURN);
-    EXPECT_EQ(ringLeft(6), black) << "a fresh Enter clicks";
+    EXPECT_EQ(ringLeft(7), black) << "a fresh Enter clicks";
 }
 
 TEST_F(Win32Window, ScreenReadersHearEachCardsNameRoleAndSelection) {
