@@ -32,10 +32,9 @@ EM_JS(void, js_close_window, (), {
     d.again.querySelector('button').focus();
 });
 
-EM_JS(void, js_paint_card, (int k, int color, const char* name), {
+EM_JS(void, js_paint_card, (int k, const char* color, const char* name), {
     const card = Module.diruvari.cards[k];
-    card.style.backgroundColor =
-        'rgb(' + (color & 255) + ',' + ((color >> 8) & 255) + ',' + ((color >> 16) & 255) + ')';
+    card.style.backgroundColor = UTF8ToString(color);
     card.setAttribute('aria-label', UTF8ToString(name));
 });
 
@@ -106,12 +105,19 @@ namespace diruvari::dom {
 
 namespace {
 
+// A colour value as CSS writes it.
+std::string cssColor(ColorValue c) {
+    return "rgb(" + std::to_string(redOf(c)) + ',' + std::to_string(greenOf(c)) + ',' +
+           std::to_string(blueOf(c)) + ')';
+}
+
 // The design's figures as a JSON object, each under its name.
 class Figures {
   public:
     Figures& add(const char* name, double value) {
         return raw(name, std::to_string(static_cast<long long>(std::lround(value))));
     }
+    Figures& color(const char* name, ColorValue value) { return add(name, cssColor(value).c_str()); }
     Figures& add(const char* name, const char* text) {
         // The design's names need no escapes beyond these.
         std::string quoted = "\"";
@@ -178,10 +184,10 @@ void buildWindow() {
     figures.add("clientWidth", cssPixels(clientWidth)).add("clientHeight", cssPixels(clientHeight));
     figures.add("card", cssPixels(cardSize)).add("square", cssPixels(gridPitch));
     figures.add("ring", ringWidth).add("ringOutside", ringOutside).add("focusInset", focusInset);
-    figures.add("background", backgroundColor).add("frame", frameColor);
-    figures.add("outerLight", bevelOuterLight).add("innerLight", bevelInnerLight);
-    figures.add("innerShadow", bevelInnerShadow).add("outerShadow", bevelOuterShadow);
-    figures.add("labelText", labelTextColor).add("labelSize", cssPixels(labelFontHeight));
+    figures.color("background", backgroundColor).color("frame", frameColor);
+    figures.color("outerLight", bevelOuterLight).color("innerLight", bevelInnerLight);
+    figures.color("innerShadow", bevelInnerShadow).color("outerShadow", bevelOuterShadow);
+    figures.color("labelText", labelTextColor).add("labelSize", cssPixels(labelFontHeight));
     figures.add("labelWeight", labelFontWeight);
     figures.add("labelFamily", labelFamily).add("bundledFamily", bundledLabelFamily);
     figures.raw("labels", labelPlaces());
@@ -201,7 +207,7 @@ void closeWindow() {
     js_close_window();
 }
 void paintCard(int k, ColorValue color, const std::string& name) {
-    js_paint_card(k, color, name.c_str());
+    js_paint_card(k, cssColor(color).c_str(), name.c_str());
 }
 void placeCard(int k, double left, double top) {
     js_place_card(k, left, top);

@@ -22,17 +22,14 @@ mergeInto(LibraryManager.library, {
         return e;
     },
 
-    // The design's colours and face, as the style sheet's variables.
+    // The design's colours (as CSS writes them) and face, as the style
+    // sheet's variables.
     $diruvariTheme: function (f) {
-        const css = function (name) {
-            const c = f(name);
-            return 'rgb(' + (c & 255) + ',' + ((c >> 8) & 255) + ',' + ((c >> 16) & 255) + ')';
-        };
         const vars = {
-            '--background': css('background'), '--outer-light': css('outerLight'),
-            '--inner-light': css('innerLight'), '--inner-shadow': css('innerShadow'),
-            '--outer-shadow': css('outerShadow'), '--frame': css('frame'),
-            '--label-text': css('labelText'), '--label-weight': f('labelWeight'),
+            '--background': f('background'), '--outer-light': f('outerLight'),
+            '--inner-light': f('innerLight'), '--inner-shadow': f('innerShadow'),
+            '--outer-shadow': f('outerShadow'), '--frame': f('frame'),
+            '--label-text': f('labelText'), '--label-weight': f('labelWeight'),
             '--label-family': '"' + f('labelFamily') + '", "' + f('bundledFamily') + '"'
         };
         for (const name in vars) document.documentElement.style.setProperty(name, vars[name]);
