@@ -6,7 +6,6 @@
 // stand. After every event the game must still be a game: a level and its
 // quota, labels that say them, cards of the level's colours, a frame on the
 // selected card, and one close at most.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -16,14 +15,13 @@
 
 #include <gtest/gtest.h>
 
+#include "FakeGame.h"
 #include "FakeToolkit.h"
 #include "game/Form1.h"
+#include "runtime/Fault.h"
 #include "runtime/Generator.h"
 #include "runtime/NumberText.h"
 #include "runtime/host/Host.h"
-#include "runtime/Fault.h"
-#include "window/Grid.h"
-#include "window/Palette.h"
 
 namespace diruvari {
 namespace {
@@ -47,12 +45,6 @@ class Bytes {
     std::size_t size_;
     std::size_t at_ = 0;
 };
-
-// The level table's row of level `lvl`, as the rules have it.
-const Form1::LevelRow& levelRow(int lvl) {
-    return *std::find_if(Form1::levelRows.begin(), Form1::levelRows.end(),
-                         [lvl](const Form1::LevelRow& row) { return row.level == lvl; });
-}
 
 [[noreturn]] void broken(const char* what) {
     std::fprintf(stderr, "invariant broken: %s\n", what);
@@ -142,31 +134,9 @@ class Session {
 
     void invariants() {
         check(toolkit_.quits <= 1, "the window was closed twice");
-        if (host_.ended() || host_.closed()) {
-            return;
-        }
-        const Form1& form = host_.form();
-        check(form.lvl >= 0 && form.lvl <= 9, "a level outside 0 to 9");
-
-        const Form1::LevelRow& row = levelRow(form.lvl);
-        check(form.cardsleft >= 1 && form.cardsleft <= row.cards,
-              "a count outside the level's quota");
-        const test::FakeControls& c = toolkit_.fakeControls;
-        check(c.level.caption() == "Level:" + numberText(form.lvl), "the level's label");
-        check(c.cards.caption() == "Cards:" + numberText(form.cardsleft), "the count's label");
-        const int colours = row.colors;
-        check(c.colors.caption() == "Colors:" + numberText(colours), "the colours' label");
-        for (int k = 0; k < 16; ++k) {
-            const auto* end = palette.begin() + colours;
-            check(std::find(palette.begin(), end,
-                            c.card[static_cast<std::size_t>(k)].backColor()) != end,
-                  "a card of another colour");
-        }
-        if (c.frame.visible()) {
-            const int k = std::stoi(c.frame.tag());
-            check(k >= 0 && k < 16 && c.frame.left() == gridPitch * cardColumn(k) &&
-                      c.frame.top() == gridPitch * cardRow(k),
-                  "the frame off its card");
+        if (!host_.ended() && !host_.closed()) {
+            const std::string broken = test::brokenInvariant(host_.form(), toolkit_.fakeControls);
+            check(broken.empty(), broken.c_str());
         }
     }
 
@@ -176,13 +146,10 @@ class Session {
 };
 
 // The fake window layer's complaints are GoogleTest failures; here, where no
-// test runs, each one stops the run as a broken invariant does, so that
-// libFuzzer keeps the input.
-class AbortOnFailure final : public testing::EmptyTestEventListener {
+// test runs, each one stops the run as a broken invariant does.
+struct AbortOnFailure final : testing::EmptyTestEventListener {
     void OnTestPartResult(const testing::TestPartResult& result) override {
-        if (result.failed()) {
-            broken(result.message());
-        }
+        check(!result.failed(), result.message());
     }
 };
 

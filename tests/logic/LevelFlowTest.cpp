@@ -19,32 +19,30 @@ void playLevel(FakeGame& game, int level) {
     game.forgetRebuilds();
 }
 
-TEST(NextLevel, AnnouncesTheWonLevelAndDealsTheNextOne) {
-    FakeGame game;
-    playLevel(game, 3);
-    game.random.scriptDraws(boardDraws("RGBY YBGR RGBY YBGR"), 4);
-    game.form.nextlevel();
-    EXPECT_EQ(game.toolkit.prompts, std::vector<std::string>{"Wow! You beat level 3!"});
-    EXPECT_EQ(game.rebuilds(), 1);
-    EXPECT_EQ(game.form.lvl, 4);
-    EXPECT_EQ(game.form.cardsleft, 25);
-    EXPECT_EQ(game.controls.level.caption(), "Level: 4");
-    EXPECT_EQ(game.controls.cards.caption(), "Cards: 25");
-    EXPECT_EQ(game.controls.colors.caption(), "Colors: 4");
-    EXPECT_EQ(game.board(), "RGBY YBGR RGBY YBGR");
-}
-
-TEST(NextLevel, WinningLevelNineLeadsToLevelZero) {
-    FakeGame game;
-    playLevel(game, 9);
-    game.random.scriptDraws(boardDraws("CMYB GRCM YBGR CMYB"), 6);
-    game.form.nextlevel();
-    EXPECT_EQ(game.toolkit.prompts, std::vector<std::string>{"Wow! You beat level 9!"});
-    EXPECT_EQ(game.form.lvl, 0);
-    EXPECT_EQ(game.controls.level.caption(), "Level: 0");
-    EXPECT_EQ(game.controls.cards.caption(), "Cards: 100");
-    EXPECT_EQ(game.controls.colors.caption(), "Colors: 6");
-    EXPECT_EQ(game.board(), "CMYB GRCM YBGR CMYB");
+TEST(NextLevel, AnnouncesTheWonLevelAndDealsTheNextOneLevelNineLeadingToZero) {
+    const struct {
+        int won;
+        std::string deal;
+        std::vector<std::string> labels;
+    } cases[] = {
+        {3, "RGBY YBGR RGBY YBGR", {"Level: 4", "Cards: 25", "Colors: 4"}},
+        {9, "CMYB GRCM YBGR CMYB", {"Level: 0", "Cards: 100", "Colors: 6"}},
+    };
+    for (const auto& c : cases) {
+        FakeGame game;
+        playLevel(game, c.won);
+        game.random.scriptDraws(boardDraws(c.deal), game.form.lvlcolors.at((c.won + 1) % 10));
+        game.form.nextlevel();
+        EXPECT_EQ(game.toolkit.prompts,
+                  std::vector<std::string>{"Wow! You beat level " + std::to_string(c.won) + "!"});
+        EXPECT_EQ(game.rebuilds(), 1);
+        const std::vector<std::string> labels = {game.controls.level.caption(),
+                                                 game.controls.cards.caption(),
+                                                 game.controls.colors.caption()};
+        EXPECT_EQ(labels, c.labels) << "after level " << c.won;
+        EXPECT_EQ(game.form.cardsleft, game.form.lvlcards.at((c.won + 1) % 10));
+        EXPECT_EQ(game.board(), c.deal);
+    }
 }
 
 TEST(NextLevel, WinningLevelZeroShowsBothMessagesInOrderThenEndsWithNoRebuild) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 
 #include "Board.h"
@@ -67,19 +66,6 @@ TEST_F(MoveScan, ABoardWithMovesIsLeftAlone) {
     EXPECT_EQ(game.board(), board);
 }
 
-// Counts pairs of cards one step apart in rows and columns, from the board's
-// geometry alone.
-int movesOnBoard(const std::vector<ColorValue>& colors) {
-    int moves = 0;
-    for (int a = 0; a < 16; ++a) {
-        for (int b = a + 1; b < 16; ++b) {
-            const int steps = std::abs(a / 4 - b / 4) + std::abs(a % 4 - b % 4);
-            moves += steps == 1 && colors[a] == colors[b] ? 1 : 0;
-        }
-    }
-    return moves;
-}
-
 TEST_F(MoveScan, VerdictMatchesAnIndependentCountOnRandomBoards) {
     const auto seed = testSeed();
     SCOPED_TRACE(seedNote(seed));
@@ -91,7 +77,7 @@ TEST_F(MoveScan, VerdictMatchesAnIndependentCountOnRandomBoards) {
         for (int k = 0; k < 16; ++k) {
             board += "RGBYMC"[std::uniform_int_distribution<int>(0, n - 1)(random)];
         }
-        const bool expectMove = movesOnBoard(boardColors(board)) > 0;
+        const bool expectMove = movesOn(boardColors(board)) > 0;
         dead += expectMove ? 0 : 1;
         ASSERT_EQ(scanFindsAMove(game, board), expectMove) << board;
     }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "window/Palette.h"
 
 namespace diruvari::test {
@@ -53,6 +55,29 @@ std::string boardText(const std::vector<ColorValue>& colors) {
         text += letter;
     }
     return text;
+}
+
+const std::vector<std::pair<int, int>>& neighbourPairs() {
+    static const auto pairs = [] {
+        std::vector<std::pair<int, int>> all;
+        for (int a = 0; a < 16; ++a) {
+            for (int b = a + 1; b < 16; ++b) {
+                if (std::abs(a / 4 - b / 4) + std::abs(a % 4 - b % 4) == 1) {
+                    all.emplace_back(a, b);
+                }
+            }
+        }
+        return all;
+    }();
+    return pairs;
+}
+
+int movesOn(const std::vector<ColorValue>& colors) {
+    int count = 0;
+    for (const auto& [a, b] : neighbourPairs()) {
+        count += colors.at(a) == colors.at(b) ? 1 : 0;
+    }
+    return count;
 }
 
 }  // namespace diruvari::test

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/ColorValue.h"
@@ -14,5 +15,11 @@ std::vector<ColorValue> boardColors(const std::string& board);
 std::string boardText(const std::vector<ColorValue>& colors);
 // Palette indices of a board's letters, as draws.
 std::vector<int> boardDraws(const std::string& board);
+
+// Every pair of cards one step apart in a row or a column, and how many of
+// them share a colour on a board: counted from the board's geometry alone,
+// as a check on the rules' own scan.
+const std::vector<std::pair<int, int>>& neighbourPairs();
+int movesOn(const std::vector<ColorValue>& colors);
 
 }  // namespace diruvari::test

@@ -42,4 +42,13 @@ struct FakeGame {
         : random(*scripted), host(toolkit, std::move(scripted)) {}
 };
 
+// The level table's row of level `lvl`, 0-9, as the rules have it.
+const Form1::LevelRow& levelRow(int lvl);
+
+// What a game must be after every event, whatever happened: a level of the
+// table with a count within its quota, labels that say them, cards of the
+// level's colours only, and a frame on the card its tag names. The first
+// invariant that does not hold, or "" when all do.
+std::string brokenInvariant(const Form1& form, const FakeControls& controls);
+
 }  // namespace diruvari::test

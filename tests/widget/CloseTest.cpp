@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 #include <QWindow>
 
 #include "GameWindowTest.h"
@@ -13,16 +12,6 @@ namespace {
 
 class Close : public GameWindowTest {
   protected:
-    // Runs the event loop as main() does, with `action` as its first event,
-    // and returns the loop's exit status (7 if it never ended).
-    int runWith(const std::function<void()>& action) {
-        QTimer::singleShot(0, &window(), action);
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-        watchdog.start(10000);
-        return QApplication::exec();
-    }
     // Closes the window the way the window system asks it to.
     void closeWindow() { window().windowHandle()->close(); }
 

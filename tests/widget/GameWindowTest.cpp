@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "GameWindowTest.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 #include "window/Palette.h"
 #include "window/qt/CaptionLabel.h"
@@ -44,6 +46,15 @@ int GameWindowTest::visibleCards() {
         n += card->isVisible() ? 1 : 0;
     }
     return n;
+}
+
+int GameWindowTest::runWith(const std::function<void()>& action) {
+    QTimer::singleShot(0, &window(), action);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    watchdog.start(10000);
+    return QApplication::exec();
 }
 
 std::vector<ColorValue> GameWindowTest::colours() {

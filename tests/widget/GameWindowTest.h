@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "WidgetSupport.h"
@@ -26,6 +27,9 @@ class GameWindowTest : public testing::Test {
     // Makes the next pair of cards 0 and 1 the last one of the level.
     void oneMoreToGo(int level);
     int visibleCards();
+    // Runs the event loop as main() does, with `action` as its first event,
+    // and returns the loop's exit status (7 if it never ended).
+    int runWith(const std::function<void()>& action);
     std::vector<ColorValue> colours();
 
     QtGame game{std::make_unique<Generator>([] { return std::uint64_t{2024}; })};

@@ -46,16 +46,11 @@ TEST_F(LevelFlowWidget, AWonLevelAnnouncesItselfThroughTheRealBoxThenDealsTheNex
 
 TEST_F(LevelFlowWidget, WinningLevelZeroEndsTheEventLoopWithStatusZeroAndNothingAfter) {
     oneMoreToGo(0);
-    QTimer::singleShot(0, this->window().cardButton(0), [this] {
-        click(0);
-        click(1);
-    });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-    watchdog.start(10000);
-    const int status = QApplication::exec();
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(runWith([this] {
+                  click(0);
+                  click(1);
+              }),
+              0);
     const std::vector<std::string> expected = {"Wow! You beat level 0!",
                                                "Cool, you beat Level 0! You win!"};
     EXPECT_EQ(boxes.texts, expected);
