@@ -42,13 +42,17 @@ cleanup() {
     # every process of the session, the daemons that D-Bus and the
     # accessibility bus started included: each has its runtime folder.
     [ -n "${orca:-}" ] && stop "$orca"
-    local session=()
-    for environ in /proc/[0-9]*/environ; do
-        pid=${environ#/proc/}
-        pid=${pid%/environ}
-        [ "$pid" != $$ ] && grep -qsz "^XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR\$" "$environ" && session+=("$pid")
+    # Again while any is left: a client going may start another daemon.
+    for _ in 1 2 3; do
+        local session=()
+        for environ in /proc/[0-9]*/environ; do
+            pid=${environ#/proc/}
+            pid=${pid%/environ}
+            [ "$pid" != $$ ] && grep -qsz "^XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR\$" "$environ" && session+=("$pid")
+        done
+        [ ${#session[@]} -eq 0 ] && break
+        stop "${session[@]}"
     done
-    [ ${#session[@]} -gt 0 ] && stop "${session[@]}"
     rm -rf "$work"
 }
 trap cleanup EXIT
