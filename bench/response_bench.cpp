@@ -15,6 +15,7 @@
 #include "FirstPaint.h"
 #include "Report.h"
 #include "runtime/host/Host.h"
+#include "runtime/host/WindowEvents.h"
 #include "window/Palette.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"
@@ -28,10 +29,13 @@ class InstantBoxes final : public Toolkit {
   public:
     explicit InstantBoxes(MainWindow& window) : window_(window) {}
 
-    void attach(WindowEvents* events) override { window_.attach(events); }
+    void attach(WindowEvents* events) override {
+        events_ = events;
+        window_.attach(events);
+    }
     Controls& controls() override { return window_; }
     void showWindow() override { window_.showWindow(); }
-    void showBox(const std::string& /*prompt*/) override {}
+    void showBox(const std::string& /*prompt*/) override { events_->boxAnswered(); }
     bool boxOpen() const override { return false; }
     void closeAndQuit() override { window_.closeAndQuit(); }
     void focusCard(int k) override { window_.focusCard(k); }
@@ -40,6 +44,7 @@ class InstantBoxes final : public Toolkit {
 
   private:
     MainWindow& window_;
+    WindowEvents* events_ = nullptr;
 };
 
 constexpr double frameMs = 1000.0 / 60.0;

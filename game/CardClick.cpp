@@ -2,8 +2,8 @@
 #include "game/Form1.h"
 
 #include <cmath>
-#include <stdexcept>
 
+#include "runtime/Fault.h"
 #include "runtime/NumberText.h"
 #include "window/Grid.h"
 
@@ -29,7 +29,7 @@ bool areNeighbours(double t, std::int16_t Index) {
 
 }  // namespace
 
-void Form1::Card_Click(std::int16_t Index) {
+Task Form1::Card_Click(std::int16_t Index) {
     FrameControl& frame = controls_.Frame();
     if (!frame.visible()) {
         frame.setVisible(true);
@@ -40,8 +40,7 @@ void Form1::Card_Click(std::int16_t Index) {
         // Every path that shows the frame names a card in its tag; a tag that
         // names none is a fault to report, never one to paper over.
         if (!t || !s || *s < 0 || *s >= Controls::cardCount) {
-            throw std::logic_error("the selection frame shows, but its tag \"" + frame.tag() +
-                                   "\" names no card");
+            fault("the selection frame shows, but its tag \"" + frame.tag() + "\" names no card");
         }
         const bool neighbours = areNeighbours(*t, Index);
         const bool sameColor = controls_.Card(*s).backColor() == controls_.Card(Index).backColor();
@@ -51,13 +50,13 @@ void Form1::Card_Click(std::int16_t Index) {
             cardsleft = static_cast<std::int16_t>(cardsleft - 1);
             controls_.Cards().setCaption("Cards:" + numberText(cardsleft));
             if (cardsleft == 0) {
-                nextlevel();
+                co_await nextlevel();
             }
         } else {
             placeFrame(frame, Index);
         }
     }
-    colorcheck();
+    co_await colorcheck();
 }
 
 }  // namespace diruvari

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "game/Form1.h"
 
-#include <stdexcept>
-
 #include "game/ColorDraw.h"
+#include "runtime/Fault.h"
 #include "runtime/NumberText.h"
 #include "window/Palette.h"
 #include "window/loadobj.h"
@@ -42,7 +41,7 @@ void Form1::start() {
 
 std::size_t Form1::level() const {
     if (lvl < 0 || lvl > 9) {
-        throw std::out_of_range("level number outside 0-9");
+        fault("level number outside 0-9");
     }
     return static_cast<std::size_t>(lvl);
 }

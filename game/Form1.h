@@ -5,27 +5,30 @@
 #include <cstdint>
 
 #include "runtime/Runtime.h"
+#include "runtime/Task.h"
 #include "window/Controls.h"
 
 namespace diruvari {
 
 // The game's window class: the form variables and the procedures that run in
 // its events. The board's state lives in the controls; the form reads it
-// back through them. Controls and runtime are borrowed, not owned.
+// back through them. Controls and runtime are borrowed, not owned. A
+// procedure that shows a message box, or calls one that does, is a Task:
+// it waits for the box's OK by co_await, and its caller waits for it.
 class Form1 {
   public:
     Form1(Controls& controls, Runtime& runtime);
 
     // Events.
     void Form_Load();
-    void Card_Click(std::int16_t Index);
+    Task Card_Click(std::int16_t Index);
     void mnuReset_Click();
 
     // Procedures.
     void setlvlvar();
     void start();
-    void nextlevel();
-    void colorcheck();
+    Task nextlevel();
+    Task colorcheck();
 
     // The level table as setlvlvar writes it, row by row: levels 1 to 9,
     // then 0, each with its quota of pairs and its number of colours.

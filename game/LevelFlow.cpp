@@ -4,11 +4,11 @@
 
 namespace diruvari {
 
-void Form1::nextlevel() {
-    runtime_.messageBox("Wow! You beat level" + numberText(lvl) + "!");
+Task Form1::nextlevel() {
+    co_await runtime_.messageBox("Wow! You beat level" + numberText(lvl) + "!");
     if (lvl == 0) {
-        runtime_.messageBox("Cool, you beat Level 0! You win!");
-        runtime_.end();
+        co_await runtime_.messageBox("Cool, you beat Level 0! You win!");
+        co_await runtime_.end();
     }
     // lvl still holds the level just won, so the load moves on to the next.
     runtime_.rebuildWindow();

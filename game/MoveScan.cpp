@@ -3,7 +3,7 @@
 
 namespace diruvari {
 
-void Form1::colorcheck() {
+Task Form1::colorcheck() {
     int moves = 0;
     for (int a = 0; a <= 2; ++a) {
         for (int b = 0; b <= 3; ++b) {
@@ -18,7 +18,7 @@ void Form1::colorcheck() {
         }
     }
     if (moves == 0) {
-        runtime_.messageBox("Sorry, there are no more moves.");
+        co_await runtime_.messageBox("Sorry, there are no more moves.");
         mnuReset_Click();
     }
 }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 
 namespace diruvari {
 
@@ -28,6 +29,18 @@ void fault(const char* what) {
     std::fflush(stderr);
     stopHow(what);
     std::abort();  // a stop that returned
+}
+
+void faultOnException() noexcept {
+#if defined(__cpp_exceptions)
+    try {
+        throw;
+    } catch (const std::exception& failure) {
+        fault(failure.what());
+    } catch (...) {
+    }
+#endif
+    fault("an exception of unknown type");
 }
 
 }  // namespace diruvari

@@ -3,34 +3,59 @@
 
 #include <string>
 
-namespace diruvari {
+#include "runtime/Coroutine.h"
 
-// Thrown by Runtime::end so that no further game code runs after the final
-// win. The host catches it where it handed the event to the game and then
-// has the window close the program normally.
-struct ProgramEnd {};
+namespace diruvari {
 
 // The platform services the game relies on.
 class Runtime {
   public:
+    // What the rules wait on: a message box until the player has pressed OK,
+    // and the end after the final win, which never comes back.
+    struct Box {
+        Runtime& runtime;
+        std::string prompt;
+        bool await_ready() const noexcept { return false; }
+        // Waits unless the box was answered as it opened.
+        bool await_suspend(std::coroutine_handle<> waiting) {
+            return runtime.showBox(prompt, waiting);
+        }
+        void await_resume() const noexcept {}
+    };
+    struct End {
+        Runtime& runtime;
+        bool await_ready() const noexcept { return false; }
+        void await_suspend(std::coroutine_handle<> /*never resumed*/) { runtime.endProgram(); }
+        void await_resume() const noexcept {}
+    };
+
     virtual ~Runtime() = default;
 
     // Reseeds the random numbers from the clock.
     virtual void randomize() = 0;
     // The next random number u, 0 <= u < 1.
     virtual float nextRandom() = 0;
-    // A modal box with the prompt and an OK button; returns once dismissed.
-    virtual void messageBox(const std::string& prompt) = 0;
+    // A modal box with the prompt and an OK button; the rules co_await it,
+    // and go on once it is dismissed.
+    Box messageBox(std::string prompt) { return {*this, std::move(prompt)}; }
     // Unloads the main window and shows it again: its controls return to
     // their design, its load event runs, and control comes back here.
     virtual void rebuildWindow() = 0;
-    // Stops the program at once by throwing ProgramEnd.
-    [[noreturn]] virtual void end() = 0;
+    // Stops the program at once: the rules co_await it, and no game code
+    // runs after it.
+    End end() { return {*this}; }
 
   protected:
     Runtime() = default;
     Runtime(const Runtime&) = default;
     Runtime& operator=(const Runtime&) = default;
+
+    // Shows the box; `waiting` is resumed once the player has dismissed it.
+    // False when the box was dismissed before this returned: the rules then
+    // go on at once.
+    virtual bool showBox(const std::string& prompt, std::coroutine_handle<> waiting) = 0;
+    // The end: the rule that awaited it is never resumed.
+    virtual void endProgram() = 0;
 };
 
 }  // namespace diruvari

@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "runtime/Coroutine.h"
+
 namespace diruvari {
 
 // The main window as the window runtime drives it: its rebuild, its boxes,
-// and whether the player has closed it.
+// and the end.
 class FormWindow {
   public:
     virtual ~FormWindow() = default;
@@ -14,9 +16,11 @@ class FormWindow {
     virtual void unloadForm() = 0;
     // Runs the load event on the design state, then shows the window.
     virtual void showForm() = 0;
-    virtual void showBox(const std::string& prompt) = 0;
-    // True once the player has closed the window: the program is ending.
-    virtual bool closed() const = 0;
+    // Shows a box; `waiting` is resumed once it is dismissed. False when it
+    // was dismissed before this returned.
+    virtual bool showBox(const std::string& prompt, std::coroutine_handle<> waiting) = 0;
+    // The end after the final win: no game code runs again.
+    virtual void endProgram() = 0;
 
   protected:
     FormWindow() = default;

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/host/Host.h"
 
-#include <exception>
-#include <stdexcept>
 #include <utility>
 
 #include "runtime/Fault.h"
-#include "runtime/host/News.h"
 #include "window/DesignState.h"
 
 namespace diruvari {
@@ -20,75 +17,105 @@ Host::~Host() {
     toolkit_.attach(nullptr);
 }
 
+// An event's rules run until they are over or wait for a box; nothing
+// unwinds through the toolkit's frames.
 template <typename Event>
 void Host::deliver(Event&& event) {
     if (refusing()) {
         return;
     }
-    const News news(toolkit_.controls());
+    news_.emplace(toolkit_.controls());
     dealt_ = false;
-    try {
-        std::forward<Event>(event)();
-    } catch (const ProgramEnd&) {
-        ended_ = true;
-        // A close the player made is already under way: it is not made twice.
-        if (!closed_) {
+    settle(faultOnThrow(std::forward<Event>(event)));
+}
+
+void Host::settle(Task event) {
+    if (ended_ || closed_) {
+        // No rule runs again: the event is dropped, never resumed.
+        news_.reset();
+        if (!std::exchange(closed_, true)) {
             toolkit_.closeAndQuit();
         }
-    } catch (const std::exception& failure) {
-        fault(failure.what());
-    } catch (...) {
-        fault("an exception of unknown type");
+        return;
     }
-    if (const std::string said = news.after(dealt_); !said.empty() && !ended_ && !closed_) {
+    if (!event.done()) {
+        waitingEvent_ = std::move(event);
+        return;
+    }
+    if (const std::string said = news_ ? news_->after(dealt_) : ""; !said.empty()) {
         toolkit_.announce(said);
     }
+    news_.reset();
 }
 
 bool Host::refusing() const {
-    return ended_ || closed_ || toolkit_.boxOpen();
+    return ended_ || closed_ || box_ != Box::None || toolkit_.boxOpen();
 }
 
 void Host::start() {
     deliver([this] {
         if (std::exchange(started_, true)) {
-            throw std::logic_error("the game was started twice");
+            fault("the game was started twice");
         }
         showForm();
+        return Task();
     });
 }
 
 void Host::cardClicked(int k) {
     deliver([this, k] {
         if (k < 0 || k >= Controls::cardCount) {
-            throw std::out_of_range("a click on card " + std::to_string(k) + ", which is none");
+            fault("a click on card " + std::to_string(k) + ", which is none");
         }
-        form_.Card_Click(static_cast<std::int16_t>(k));
+        return form_.Card_Click(static_cast<std::int16_t>(k));
     });
 }
 
 void Host::resetChosen() {
-    deliver([this] { form_.mnuReset_Click(); });
+    deliver([this] {
+        form_.mnuReset_Click();
+        return Task();
+    });
+}
+
+void Host::boxAnswered() {
+    if (box_ == Box::Opening) {
+        box_ = Box::Answered;
+        return;
+    }
+    if (box_ != Box::Standing) {
+        return;  // a box that no rule waits for any more
+    }
+    box_ = Box::None;
+    // The event is the host's again only if it waits for another box.
+    Task event = std::move(waitingEvent_);
+    std::coroutine_handle<> rule = std::exchange(waitingRule_, {});
+    faultOnThrow([&rule] { rule.resume(); });
+    settle(std::move(event));
 }
 
 void Host::windowClosed() {
-    // The player's close, as the toolkit reports it; the toolkit does not
-    // report the close it makes itself in closeAndQuit(). Whatever reports
-    // it twice, the window is closed once.
-    if (std::exchange(closed_, true)) {
+    // Whoever reports it, and however often, the window closes once.
+    if (closed_) {
         return;
     }
-    // A box that stands returns once the toolkit has closed it, and the
-    // runtime then ends the game inside the event that opened the box,
-    // without a second close.
-    if (!ended_) {
-        toolkit_.closeAndQuit();
+    closed_ = true;
+    // An event that waits for a box ends with the window: it is destroyed,
+    // never resumed. One that runs now is dropped once it has stopped.
+    if (box_ != Box::None) {
+        ended_ = true;
     }
+    box_ = Box::None;
+    waitingRule_ = {};
+    waitingEvent_ = Task();
+    news_.reset();
+    toolkit_.closeAndQuit();
 }
 
 KeyPolicy::Window Host::keyWindow() {
     rememberFocus();
-    return {toolkit_.focusedCard(), focusedCard_, toolkit_.boxOpen(), ended_ || closed_};
+    return {toolkit_.focusedCard(), focusedCard_, box_ != Box::None || toolkit_.boxOpen(),
+            ended_ || closed_};
 }
 
 KeyAnswer Host::keyDown(const KeyEvent& event) {
@@ -111,11 +138,24 @@ void Host::showForm() {
     restoreFocus();
 }
 
-void Host::showBox(const std::string& prompt) {
+bool Host::showBox(const std::string& prompt, std::coroutine_handle<> waiting) {
     // The box takes the focus; every box of the game is followed by a
     // rebuild, which hands it back, or by the end.
     rememberFocus();
+    box_ = Box::Opening;
+    waitingRule_ = waiting;
     toolkit_.showBox(prompt);
+    if (box_ == Box::Answered) {
+        box_ = Box::None;
+        waitingRule_ = {};
+        return false;
+    }
+    // Standing; or the window was closed meanwhile, and the event is
+    // dropped once it has stopped.
+    if (box_ == Box::Opening) {
+        box_ = Box::Standing;
+    }
+    return true;
 }
 
 void Host::rememberFocus() {

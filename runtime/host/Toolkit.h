@@ -23,14 +23,16 @@ class Toolkit {
     virtual Controls& controls() = 0;
     // Shows the main window; it does nothing once the window is shown.
     virtual void showWindow() = 0;
-    // A modal box with the prompt, titled with the application's name, with
-    // one OK button. Returns once the player has pressed OK, or once the
-    // window has been closed.
+    // Opens a modal box with the prompt, titled with the application's
+    // name, with one OK button, and reports its dismissal through
+    // WindowEvents::boxAnswered, whether before it returns (a box with a
+    // loop of its own) or later (a box that is only shown).
     virtual void showBox(const std::string& prompt) = 0;
     // True while any modal box of the toolkit's stands.
     virtual bool boxOpen() const = 0;
-    // Closes the window and any box on it; the program then ends through
-    // the toolkit's normal teardown, with status 0. Harmless when repeated.
+    // Closes the window and takes down any box on it; the program then ends
+    // through the toolkit's normal teardown, with status 0. The host asks
+    // once.
     virtual void closeAndQuit() = 0;
 
     // Tells screen readers, once and politely, of a change that the focused

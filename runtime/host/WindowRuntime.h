@@ -11,19 +11,21 @@
 namespace diruvari {
 
 // The runtime of a real window, whatever its toolkit: the random numbers,
-// the rebuild of the window, the end, and a message box that ends the game
-// when the player closed the window while the box stood open.
+// and the window's rebuild, boxes and end.
 class WindowRuntime final : public Runtime {
   public:
     WindowRuntime(FormWindow& window, std::unique_ptr<RandomSource> random);
 
     void randomize() override { random_->reseed(); }
     float nextRandom() override { return random_->next(); }
-    void messageBox(const std::string& prompt) override;
     void rebuildWindow() override;
-    [[noreturn]] void end() override;
 
   private:
+    bool showBox(const std::string& prompt, std::coroutine_handle<> waiting) override {
+        return window_.showBox(prompt, waiting);
+    }
+    void endProgram() override { window_.endProgram(); }
+
     FormWindow& window_;
     std::unique_ptr<RandomSource> random_;
 };

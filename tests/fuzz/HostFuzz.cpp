@@ -2,10 +2,12 @@
 // libFuzzer's bytes as a sequence of events on the real host over the fake
 // window layer: clicks, Reset, keys of any code, time and modifiers (times
 // that go backwards, repeat or are none), a focus anywhere or nowhere, focus
-// losses, closes at any point, and boxes answered by any of these while they
-// stand. After every event the game must still be a game: a level and its
-// quota, labels that say them, cards of the level's colours, a frame on the
-// selected card, and one close at most.
+// losses, closes at any point, and boxes answered as they open or by a later
+// event, with any of these while they stand. After every event the game must
+// still be a game: a level and its quota, labels that say them, cards of the
+// level's colours, a frame on the selected card; behind a standing box
+// nothing changes, after the end nothing runs, and the window closes once at
+// most.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -89,7 +91,7 @@ class Session {
     }
 
     void event(std::uint8_t op) {
-        switch (op % 6) {
+        switch (op % 7) {
             case 0:
                 host_.cardClicked(bytes_.next() % 16);
                 break;
@@ -98,10 +100,14 @@ class Session {
                 break;
             case 2:
             case 3:
-                key(op % 6 == 2);
+                key(op % 7 == 2);
                 break;
             case 4:
                 host_.focusLost();
+                break;
+            case 5:
+                // OK on a box that stands, or on none.
+                toolkit_.answerBox();
                 break;
             default:
                 // Rarely: a close ends the session's interest.
@@ -125,16 +131,44 @@ class Session {
         }
     }
 
-    // A box is answered at once, or by what the player does while it stands.
+    // What the player does as a box opens; the box is then answered at
+    // once, or stands until a later event answers it, or the window closes.
     void insideBox() {
         for (int i = 0, n = bytes_.next() % 4; i < n && !bytes_.done(); ++i) {
             event(bytes_.next());
         }
+        toolkit_.answersAtOnce = bytes_.next() % 2 == 0;
     }
 
+    // All that an event may change, as text.
+    std::string state() {
+        const test::FakeControls& c = toolkit_.fakeControls;
+        std::string text = c.level.caption() + c.cards.caption() + c.colors.caption() +
+                           (c.frame.visible() ? c.frame.tag() : "-") +
+                           std::to_string(host_.form().lvl * 1000 + host_.form().cardsleft);
+        for (const test::FakeCard& card : c.card) {
+            text += ' ' + std::to_string(card.backColor());
+        }
+        return text + ' ' + std::to_string(toolkit_.prompts.size());
+    }
+
+    // A game between events, an untouched one behind a box, and none after
+    // the end.
     void invariants() {
         check(toolkit_.quits <= 1, "the window was closed twice");
-        if (!host_.ended() && !host_.closed()) {
+        if (host_.ended() || host_.closed()) {
+            check(ended_.empty() || ended_ == state(), "game code ran after the end");
+            ended_ = state();
+        } else if (host_.boxStanding()) {
+            // Behind one box; the next box may follow a change, as a won
+            // level's deal comes before the dead board's box.
+            const std::size_t box = toolkit_.prompts.size();
+            check(box != standingBox_ || standing_ == state(),
+                  "an event reached the board behind a box");
+            standing_ = state();
+            standingBox_ = box;
+        } else {
+            standingBox_ = 0;
             const std::string broken = test::brokenInvariant(host_.form(), toolkit_.fakeControls);
             check(broken.empty(), broken.c_str());
         }
@@ -143,6 +177,9 @@ class Session {
     Bytes bytes_;
     test::FakeToolkit toolkit_;
     Host host_;
+    std::string standing_;         // the game behind the standing box
+    std::size_t standingBox_ = 0;  // which box that is, counted from 1
+    std::string ended_;            // the game as it ended
 };
 
 // The fake window layer's complaints are GoogleTest failures; here, where no

@@ -160,6 +160,49 @@ TEST_F(HostPolicy, ClosingWhileABoxStandsEndsTheGameInsideThatEvent) {
     EXPECT_EQ(game.controls.cards.caption(), "Cards: 0");
 }
 
+// A toolkit whose box has no loop of its own reports OK later: the event
+// waits in the host, the board stands still behind the box, and OK, or a
+// close, decides what comes next.
+TEST_F(HostPolicy, ABoxAnsweredLaterHoldsItsEventUntilOKOrTheClose) {
+    game.toolkit.answersAtOnce = false;
+    lastPairOfTheLevel(onePair);
+    game.click(1);
+    EXPECT_TRUE(game.host.boxStanding());
+    EXPECT_EQ(game.controls.cards.caption(), "Cards: 0") << "the pair shows while the box stands";
+    const Snapshot behind = snapshot(game);
+    game.click(5);
+    game.reset();
+    EXPECT_EQ(snapshot(game), behind) << "an event reached the board behind the box";
+    EXPECT_EQ(game.rebuilds(), 0) << "the rebuild comes after OK";
+    game.toolkit.answerBox();
+    EXPECT_EQ(game.form.lvl, 2);
+    EXPECT_EQ(game.rebuilds(), 1);
+    // The final win: two boxes one after the other, then the end, once.
+    game.form.lvl = 0;
+    lastPairOfTheLevel(onePair);
+    game.click(1);
+    game.toolkit.answerBox();
+    EXPECT_EQ(game.prompts().back(), "Cool, you beat Level 0! You win!");
+    EXPECT_FALSE(game.host.ended()) << "the end came before the second box's OK";
+    game.toolkit.answerBox();
+    EXPECT_TRUE(game.host.ended());
+    EXPECT_EQ(game.toolkit.quits, 1);
+    EXPECT_EQ(game.prompts().size(), 3U) << "a scan after the end";
+    // A close while a box stands drops its event: no rebuild after it.
+    FakeGame closing;
+    closing.load(onePair);
+    closing.toolkit.answersAtOnce = false;
+    closing.form.cardsleft = 1;
+    closing.click(0);
+    closing.random.scriptDraws({0}, 3);
+    closing.click(1);
+    closing.host.windowClosed();
+    closing.toolkit.answerBox();
+    EXPECT_EQ(closing.rebuilds(), 0);
+    EXPECT_EQ(closing.toolkit.quits, 1);
+    EXPECT_TRUE(closing.host.ended());
+}
+
 TEST_F(HostPolicy, ClosingTheWindowRefusesWhatComesAfter) {
     game.host.windowClosed();
     game.host.windowClosed();
@@ -172,8 +215,10 @@ TEST_F(HostPolicy, ClosingTheWindowRefusesWhatComesAfter) {
 }
 
 TEST(HostSetUp, NeedsASourceOfRandomNumbers) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     FakeToolkit toolkit;
-    EXPECT_THROW(Host(toolkit, nullptr), std::invalid_argument);
+    EXPECT_EXIT(Host(toolkit, nullptr), testing::ExitedWithCode(faultStatus),
+                "needs a source of random numbers");
 }
 
 // An impossible state stops the program with one line on standard error,

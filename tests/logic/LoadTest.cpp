@@ -7,6 +7,7 @@
 
 #include "Board.h"
 #include "FakeGame.h"
+#include "runtime/Fault.h"
 #include "window/Palette.h"
 #include "window/loadobj.h"
 
@@ -124,12 +125,15 @@ TEST(FormLoad, AStartAfterLevelNineWrapsToLevelZero) {
     EXPECT_EQ(game.board(), "CCCC CCCC CCCC CCCC");
 }
 
-TEST(FormLoad, ALevelOutsideTheTableIsRefusedNotReadPastIt) {
+TEST(FormLoad, ALevelOutsideTheTableIsAFaultNotReadPastIt) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     FakeGame game;
     game.form.setlvlvar();
     for (const int level : {-3, 11, 300}) {
         game.form.lvl = static_cast<std::int16_t>(level);
-        EXPECT_THROW(game.form.start(), std::out_of_range) << level;
+        EXPECT_EXIT(game.form.start(), testing::ExitedWithCode(faultStatus),
+                    "level number outside 0-9")
+            << level;
     }
 }
 

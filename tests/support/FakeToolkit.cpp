@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace diruvari::test {
 
 FakeToolkit::FakeToolkit() {
@@ -22,12 +24,25 @@ void FakeToolkit::showBox(const std::string& prompt) {
     if (whileBoxOpen) {
         whileBoxOpen(prompt);
     }
-    boxStanding = false;
+    if (answersAtOnce) {
+        answerBox();
+    }
 }
 
+void FakeToolkit::answerBox() {
+    // A box that the window's close took down is answered by nobody.
+    if (std::exchange(boxStanding, false) && events != nullptr) {
+        events->boxAnswered();
+    }
+}
+
+// As a window does, the fake reports the close that it was asked to make.
 void FakeToolkit::closeAndQuit() {
     ++quits;
     boxStanding = false;
+    if (events != nullptr) {
+        events->windowClosed();
+    }
 }
 
 }  // namespace diruvari::test

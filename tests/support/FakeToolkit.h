@@ -12,8 +12,9 @@
 namespace diruvari::test {
 
 // A window layer with plain members: the fake controls, a box that records
-// its prompt and returns, and a keyboard focus that a box takes away and
-// that a hidden card loses, as in a real window.
+// its prompt and is answered at once or when the test says, and a keyboard
+// focus that a box takes away and that a hidden card loses, as in a real
+// window.
 class FakeToolkit final : public Toolkit {
   public:
     FakeToolkit();
@@ -34,6 +35,10 @@ class FakeToolkit final : public Toolkit {
     std::vector<std::string> news;
     // Called inside each box, while it stands.
     std::function<void(const std::string&)> whileBoxOpen;
+    // Whether a box is answered as it opens (once whileBoxOpen has run), as
+    // a box with a loop of its own is; otherwise it stands until answerBox().
+    bool answersAtOnce = true;
+    void answerBox();
     int shows = 0;
     int quits = 0;
     int focus = -1;
