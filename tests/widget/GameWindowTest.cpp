@@ -25,12 +25,14 @@ QString GameWindowTest::label(int i) {
 
 void GameWindowTest::click(int k) {
     QTest::mouseClick(window().cardButton(k), Qt::LeftButton);
+    boxesAnswered(window());
 }
 
 void GameWindowTest::clickReset() {
     QMenuBar* bar = window().menuBar();
     QTest::mouseClick(bar, Qt::LeftButton, {},
                       bar->actionGeometry(window().resetAction()).center());
+    boxesAnswered(window());
 }
 
 void GameWindowTest::oneMoreToGo(int level) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "WidgetSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -28,11 +30,22 @@ QPoint cardCentre(int k) {
     return gridPlace(k) + QPoint(18, 18);
 }
 
+// The player answers the boxes that a key or a click on the game opened
+// (BoxDismisser) before going on.
+void boxesAnswered(QWidget& target) {
+    if (qobject_cast<QMessageBox*>(&target) == nullptr) {
+        EXPECT_TRUE(
+            QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000))
+            << "a box was left standing";
+    }
+}
+
 // Events of the window system carry its clock in milliseconds: each one
 // waits that long, so that no two share a time, as no two real ones do.
 void pressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::qWait(2);
     QTest::keyPress(window.windowHandle(), key, modifiers);
+    boxesAnswered(window);
 }
 
 void releaseKey(QWidget& window, Qt::Key key) {
@@ -41,9 +54,11 @@ void releaseKey(QWidget& window, Qt::Key key) {
 }
 
 void typeKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    pressKey(window, key, modifiers);
+    QTest::qWait(2);
+    QTest::keyPress(window.windowHandle(), key, modifiers);
     QTest::qWait(2);
     QTest::keyRelease(window.windowHandle(), key, modifiers);
+    boxesAnswered(window);
 }
 
 }  // namespace diruvari::test

@@ -27,10 +27,12 @@ QImage grabImage(QWidget& widget);
 QPoint gridPlace(int k);
 QPoint cardCentre(int k);
 // A key pressed, or released, as the window system delivers it: through
-// the window, with a time of its own.
+// the window, with a time of its own. A press or a whole key on the game's
+// window returns once every box it opened has been answered.
 void pressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 void releaseKey(QWidget& window, Qt::Key key);
 void typeKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+void boxesAnswered(QWidget& target);
 
 }  // namespace diruvari::test
 

@@ -12,6 +12,7 @@
 #include "window/Design.h"
 #include "window/DesignState.h"
 #include "window/qt/Announcer.h"
+#include "window/qt/BoxKeyboard.h"
 #include "window/qt/CaptionLabel.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"
@@ -94,31 +95,39 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+// The box is modal to the window and has no loop of its own: the game's
+// event waits in the host until the box reports that it was dismissed. One
+// box serves them all, so that none is deleted while anything still holds it.
 void MainWindow::showBox(const std::string& prompt) {
-    QMessageBox box(this);
-    box.setWindowTitle(QString::fromUtf8(applicationName));
-    box.setIcon(QMessageBox::NoIcon);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromStdString(prompt));
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setWindowModality(Qt::ApplicationModal);
-    box_ = &box;
-    box.exec();
-    box_ = nullptr;
+    if (box_ == nullptr) {
+        box_ = new QMessageBox(this);
+        box_->setWindowTitle(QString::fromUtf8(applicationName));
+        box_->setIcon(QMessageBox::NoIcon);
+        box_->setTextFormat(Qt::PlainText);
+        box_->setStandardButtons(QMessageBox::Ok);
+        new BoxKeyboard(*box_);
+        connect(box_, &QMessageBox::finished, this, [this] {
+            if (events_ != nullptr) {
+                events_->boxAnswered();
+            }
+        });
+    }
+    box_->setText(QString::fromStdString(prompt));
+    box_->open();
 }
 
 bool MainWindow::boxOpen() const {
-    return box_ != nullptr || QApplication::activeModalWidget() != nullptr;
+    return (box_ != nullptr && box_->isVisible()) || QApplication::activeModalWidget() != nullptr;
 }
 
+// The application ends when its last window has closed: never an exit()
+// from here, which outside the main loop would make every later nested loop
+// return at once. A box that stands goes first: it is a window of its own.
 void MainWindow::closeAndQuit() {
-    // The application ends when its last window has closed: never an
-    // exit() from here, which outside the main loop would make every later
-    // nested loop return at once.
     if (box_ != nullptr) {
-        box_->done(QMessageBox::Ok);
+        box_->disconnect(this);
+        box_->close();
     }
-    closing_ = true;
     close();
 }
 
@@ -160,9 +169,12 @@ CardButton* MainWindow::cardButton(int k) const {
     return cards_.at(static_cast<std::size_t>(k));
 }
 
+// The player's close goes to the host, which answers it through
+// closeAndQuit(); the close that closeAndQuit() makes comes back here, and
+// the host takes it for the same one.
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (events_ != nullptr && !closing_) {
+    if (events_ != nullptr) {
         events_->windowClosed();
     }
 }

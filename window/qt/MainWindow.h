@@ -20,7 +20,8 @@ class CaptionLabel;
 class FormSurface;
 
 // The main window on Qt: its design, the controls the rules work through,
-// its message boxes, and the translation of Qt's events into the host's.
+// its message boxes (modal to the window, each reporting its dismissal to
+// the host), and the translation of Qt's events into the host's.
 // The cards are made once and kept; unloading hides cards 1-15, so a
 // rebuild never deletes the card whose click is being handled.
 class MainWindow final : public QMainWindow, public InPlaceControls, public Toolkit {
@@ -69,8 +70,6 @@ class MainWindow final : public QMainWindow, public InPlaceControls, public Tool
     QPointer<QMessageBox> box_;
     KeyRouter keys_;
     bool centred_ = false;
-    // The window closes itself: that close is no news for the host.
-    bool closing_ = false;
 };
 
 }  // namespace diruvari
