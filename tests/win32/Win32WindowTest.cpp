@@ -74,7 +74,7 @@ TEST_F(Win32Window, AWonLevelStandsItsBoxOverCardsZeroThenDealsTheNext) {
     EXPECT_EQ(label(2), "Colors: 4");
 }
 
-TEST_F(Win32Window, TheFinalWinShowsTwoBoxesThenTheProgramEndsWithStatusZero) {
+TEST_F(Win32Window, TheFinalWinShowsTwoBoxesThenTheGameEndsWithStatusZero) {
     lastPairOfLevel(0);
     PostMessageW(window.cardWindow(6), BM_CLICK, 0, 0);
     EXPECT_EQ(runToQuit(), 0);
@@ -341,6 +341,14 @@ TEST_F(Win32Window, ScreenReadersReceiveAnEventForEveryMomentOfPlay) {
     expectHeard("live Cards: 14. Blue card, row 2, column 2.");
     chooseReset();
     expectHeard("live Level: 1. Cards: 15. Colors: 3.");
+    // The news label lies inside the client area, where readers keep it,
+    // and paints nothing there.
+    RECT news{};
+    GetWindowRect(labelWindow(3), &news);
+    MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&news), 2);
+    EXPECT_TRUE(IsWindowVisible(labelWindow(3)) && news.left >= 0 && news.top >= 0 &&
+                news.right > news.left && news.bottom > news.top);
+    EXPECT_EQ(pixel(news.left, news.top), orange);
     lastPairOfLevel(1);
     boxes.whileOpen = [&](HWND) { expectHeard("alert Wow! You beat level 1!"); };
     click(6);

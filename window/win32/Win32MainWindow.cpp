@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/win32/Win32MainWindow.h"
 
+#include <cstdio>
+#include <string>
 #include <utility>
 
 #include "runtime/host/WindowEvents.h"
@@ -33,8 +35,8 @@ bool fontInstalled(const wchar_t* family) {
     return found;
 }
 
-// The key of a key message, as the host knows keys. With Ctrl or Alt held a
-// key is a shortcut, never the board's.
+// The key of a key message, as the host knows keys; which modifiers make it
+// a shortcut is the host's to decide, from modifiersHeld().
 Key keyOf(WPARAM vk) {
     switch (vk) {
         case VK_LEFT:
@@ -69,8 +71,49 @@ int codeOf(const MSG& msg) {
 // The one window whose boxes' keys the message filter hands to the host.
 Win32MainWindow* boxOwner = nullptr;
 
-// The static text of a message box that holds its prompt.
+// The control id that user32's message box gives the static text with its
+// prompt. It is no documented interface: the prompt is found by its text,
+// and this id is asked only where no static child carries the text.
 constexpr int boxPromptId = 0xFFFF;
+
+// UI Automation's LiveSetting property, as Dynamic Annotation sets it on a
+// window (UIAutomationCoreApi.h, which mingw-w64 lacks), and its Polite
+// value.
+constexpr GUID liveSetting = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG politeLiveSetting = 1;
+// Dynamic Annotation's class and interface, by value: the uuid library that
+// names them would bring a second IID_IAccessible beside oleacc's.
+constexpr GUID accPropServicesClass = {
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr GUID accPropServicesInterface = {
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+// The window's own accessible object, as Dynamic Annotation takes its id.
+constexpr auto clientObject = static_cast<DWORD>(OBJID_CLIENT);
+
+// The static text of a message box whose text is the prompt.
+HWND promptOf(HWND box, const std::wstring& prompt) {
+    struct Search {
+        const std::wstring& prompt;
+        HWND found;
+    } search{prompt, nullptr};
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* wanted = reinterpret_cast<Search*>(data);
+            wchar_t name[8] = {};
+            GetClassNameW(child, name, 8);
+            std::wstring text(wanted->prompt.size() + 2, L'\0');
+            text.resize(static_cast<std::size_t>(
+                GetWindowTextW(child, text.data(), static_cast<int>(text.size()))));
+            if (lstrcmpiW(name, L"Static") == 0 && text == wanted->prompt) {
+                wanted->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr ? search.found : GetDlgItem(box, boxPromptId);
+}
 
 }  // namespace
 
@@ -83,6 +126,7 @@ Win32MainWindow::Win32MainWindow()
 }
 
 Win32MainWindow::~Win32MainWindow() {
+    clearLiveRegion();
     if (boxHook_ != nullptr) {
         UnhookWindowsHookEx(boxHook_);
     }
@@ -129,6 +173,13 @@ bool Win32MainWindow::create() {
     // the thread's message filter, for the window that set it.
     boxOwner = this;
     boxHook_ = SetWindowsHookExW(WH_MSGFILTER, boxKeys, nullptr, GetCurrentThreadId());
+    if (boxHook_ == nullptr) {
+        // Without it a box's keys would bypass the host, and a held key's
+        // repeats would answer the box.
+        DestroyWindow(hwnd_);
+        hwnd_ = nullptr;
+        return false;
+    }
     loadFont();
     resizeToClientArea(nullptr);
     layout();
@@ -163,9 +214,46 @@ bool Win32MainWindow::createChildren(HINSTANCE instance) {
             return false;
         }
     }
-    announcer_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
+    announcer_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 1, 1,
                                  hwnd_, nullptr, instance, nullptr);
-    return announcer_ != nullptr;
+    if (announcer_ == nullptr) {
+        return false;
+    }
+    // A system without Dynamic Annotation (Wine answers E_NOTIMPL) still has
+    // the live region's events: the game goes on, and says so to a debugger.
+    if (!markLiveRegion()) {
+        OutputDebugStringW(L"diruvari: the news label is no live region for UI Automation\n");
+    }
+    return true;
+}
+
+// As Windows documents a live region for a control: the LiveSetting
+// property on its window, through Dynamic Annotation, which UI Automation
+// and the readers that use it (Narrator, NVDA) read; and after each change,
+// EVENT_OBJECT_LIVEREGIONCHANGED (announce).
+bool Win32MainWindow::markLiveRegion() {
+    if (FAILED(CoCreateInstance(accPropServicesClass, nullptr, CLSCTX_INPROC_SERVER,
+                                accPropServicesInterface,
+                                reinterpret_cast<void**>(&annotations_)))) {
+        annotations_ = nullptr;
+        return false;
+    }
+    VARIANT polite{};
+    polite.vt = VT_I4;
+    polite.lVal = politeLiveSetting;
+    return SUCCEEDED(
+        annotations_->SetHwndProp(announcer_, clientObject, CHILDID_SELF, liveSetting, polite));
+}
+
+void Win32MainWindow::clearLiveRegion() {
+    if (annotations_ == nullptr) {
+        return;
+    }
+    if (announcer_ != nullptr) {
+        annotations_->ClearHwndProps(announcer_, clientObject, CHILDID_SELF, &liveSetting, 1);
+    }
+    annotations_->Release();
+    annotations_ = nullptr;
 }
 
 int Win32MainWindow::px(Twips twips) const {
@@ -177,7 +265,9 @@ int Win32MainWindow::scaled(int pixels) const {
 }
 
 void Win32MainWindow::loadFont() {
-    if (bundledFont_ == nullptr) {
+    const std::wstring preferred = widen(labelFamily);
+    const bool installed = fontInstalled(preferred.c_str());
+    if (bundledFont_ == nullptr && !installed) {
         const HINSTANCE instance = GetModuleHandleW(nullptr);
         if (HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(bundledFontResource),
                                         MAKEINTRESOURCEW(10));  // RT_RCDATA
@@ -187,12 +277,19 @@ void Win32MainWindow::loadFont() {
                                                 SizeofResource(instance, found), nullptr, &fonts);
         }
     }
-    const std::wstring preferred = widen(labelFamily);
-    const std::wstring family =
-        fontInstalled(preferred.c_str()) ? preferred : widen(bundledLabelFamily);
+    const std::wstring family = installed ? preferred : widen(bundledLabelFamily);
     font_ = CreateFontW(-px(labelFontHeight), 0, 0, 0, labelFontWeight, FALSE, FALSE, FALSE,
                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                         ANTIALIASED_QUALITY, DEFAULT_PITCH, family.c_str());
+    // Said once, as the Qt game says it: the labels are in a face other
+    // than the game's, the system's own where no font could be made.
+    if ((font_ == nullptr || (!installed && bundledFont_ == nullptr)) &&
+        !std::exchange(fontReported_, true)) {
+        const std::wstring said = L"diruvari: the labels' face " + family +
+                                  L" did not load; they are shown in the default face\n";
+        OutputDebugStringW(said.c_str());
+        std::fputws(said.c_str(), stderr);
+    }
 }
 
 // The labels take the new font before the old one is deleted: a label must
@@ -279,38 +376,41 @@ void Win32MainWindow::showWindow() {
     UpdateWindow(hwnd_);
 }
 
+// The box runs a loop of its own until OK: it is opened from the window's
+// message loop, with nothing of the game's event on the stack under it (the
+// event waits in the host), and its dismissal is reported to the host.
 void Win32MainWindow::showBox(const std::string& prompt) {
+    boxPrompt_ = widen(prompt);
     boxOpen_ = true;
+    PostMessageW(hwnd_, openBoxMessage, 0, 0);
+}
+
+void Win32MainWindow::openBox() {
     const HHOOK opening = SetWindowsHookExW(WH_CBT, boxOpening, nullptr, GetCurrentThreadId());
-    MessageBoxW(hwnd_, widen(prompt).c_str(), widen(applicationName).c_str(), MB_OK);
+    MessageBoxW(hwnd_, boxPrompt_.c_str(), widen(applicationName).c_str(), MB_OK);
     UnhookWindowsHookEx(opening);
     boxOpen_ = false;
-    // A close made while the box stood is finished now that it has gone.
-    if (std::exchange(closeAfterBox_, false) && hwnd_ != nullptr) {
-        DestroyWindow(hwnd_);
+    if (events_ != nullptr) {
+        events_->boxAnswered();
     }
 }
 
 // A box's prompt is an alert: readers speak it as the box opens, where the
 // system itself tells them of no more than a dialog.
 LRESULT CALLBACK Win32MainWindow::boxOpening(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
+    if (code == HCBT_ACTIVATE && boxOwner != nullptr) {
         const auto box = reinterpret_cast<HWND>(wParam);
-        if (const HWND prompt = GetDlgItem(box, boxPromptId); prompt != nullptr) {
+        if (const HWND prompt = promptOf(box, boxOwner->boxPrompt_); prompt != nullptr) {
             NotifyWinEvent(EVENT_SYSTEM_ALERT, prompt, OBJID_CLIENT, CHILDID_SELF);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// While a box stands the window is disabled and the box runs its own
-// loop: the quit message makes it return, and the window is destroyed as it
-// does. One call closes the window either way.
+// The window takes any box it owns with it; its end posts the quit message,
+// which also ends a box's loop.
 void Win32MainWindow::closeAndQuit() {
-    if (boxOpen_) {
-        closeAfterBox_ = true;
-        PostQuitMessage(0);
-    } else if (hwnd_ != nullptr) {
+    if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
 }
@@ -371,6 +471,9 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             command(LOWORD(wParam));
             return 0;
+        case openBoxMessage:
+            openBox();
+            return 0;
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             const int k = static_cast<int>(item->CtlID) - cardCommand(0);
@@ -379,10 +482,14 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return TRUE;
         }
-        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORSTATIC: {
+            // The news label paints nothing: its text is for readers.
+            const bool news = reinterpret_cast<HWND>(lParam) == announcer_;
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            SetTextColor(reinterpret_cast<HDC>(wParam), static_cast<COLORREF>(labelTextColor));
+            SetTextColor(reinterpret_cast<HDC>(wParam),
+                         static_cast<COLORREF>(news ? backgroundColor : labelTextColor));
             return reinterpret_cast<LRESULT>(background_);
+        }
         case WM_ERASEBKGND:
             return 1;  // painted with the frame, without flicker
         case WM_PAINT:
@@ -405,6 +512,7 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_DESTROY:
+            clearLiveRegion();
             hwnd_ = nullptr;
             PostQuitMessage(0);
             return 0;

@@ -3,7 +3,10 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <array>
+#include <string>
 #include <vector>
 
 #include "runtime/host/Toolkit.h"
@@ -17,6 +20,8 @@ constexpr int cardCommand(int k) {
     return 1000 + k;
 }
 constexpr int resetCommand = 100;
+// Opens the message box that the game asked for.
+constexpr UINT openBoxMessage = WM_APP + 1;
 
 // The main window on the Windows API: its design, the controls the rules
 // work through, its message boxes, and the translation of window messages
@@ -42,7 +47,6 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     void focusCard(int k) override;
     int focusedCard() const override;
     void announce(const std::string& news) override;
-    HWND announcer() const { return announcer_; }
 
     // Runs the program's message loop until the quit message, and returns
     // its exit status.
@@ -73,12 +77,16 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int id);
+    void openBox();
     void paint();
     void layout();
     void dpiChanged(UINT dpi, const RECT& suggested);
     void resizeToClientArea(const RECT* suggested);
     // Creates the labels' font for the window's DPI, leaving the old one be.
     void loadFont();
+    // Makes the news label a polite live region, and undoes it.
+    bool markLiveRegion();
+    void clearLiveRegion();
 
     WindowEvents* events_ = nullptr;
     HWND hwnd_ = nullptr;
@@ -86,15 +94,18 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     std::vector<Win32Card> cards_;
     Win32Frame frame_{*this};
     std::array<Win32Label, 3> labels_;
-    // An empty static text that screen readers hear as a live region: its
-    // text is the last news.
+    // A static text that screen readers hear as a live region, its text the
+    // last news: inside the client area, where readers keep it, painted as
+    // nothing.
     HWND announcer_ = nullptr;
+    IAccPropServices* annotations_ = nullptr;
+    bool fontReported_ = false;
     HFONT font_ = nullptr;
     HANDLE bundledFont_ = nullptr;
     HBRUSH background_ = nullptr;
     HHOOK boxHook_ = nullptr;
+    std::wstring boxPrompt_;
     bool boxOpen_ = false;
-    bool closeAfterBox_ = false;
 };
 
 }  // namespace diruvari
