@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 // The local server (window/web/serve.mjs) answers malformed and hostile
-// requests with a 400 or a 404, serves nothing outside its folder, and goes
-// on serving: the game is played from it afterwards, in the engine that
-// DIRUVARI_ENGINE names.
+// requests with a 400, a missing file with a 404 and a failing file system
+// with a 500, serves nothing outside its folder, and goes on serving: the
+// game is played from it afterwards, in the engine that DIRUVARI_ENGINE
+// names.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
+import { spawnSync } from 'node:child_process';
 import net from 'node:net';
 import os from 'node:os';
 import path from 'node:path';
 import { test } from 'node:test';
+import { fileURLToPath } from 'node:url';
 
 import { engines } from './engines.mjs';
 import { serve } from '../../window/web/serve.mjs';
@@ -31,6 +34,7 @@ test('hostile requests get a 400 or a 404, and the game is played from the serve
     fs.symlinkSync(secret, path.join(root, 'outside.txt'));
     fs.symlinkSync(os.tmpdir(), path.join(root, 'tmp'));
     fs.symlinkSync('index.html', path.join(root, 'inside.html'));
+    fs.symlinkSync('loop', path.join(root, 'loop'));
     const server = await serve(root);
     try {
         for (const [raw, status] of [
@@ -47,11 +51,19 @@ test('hostile requests get a 400 or a 404, and the game is played from the serve
             [get(`/tmp/${path.basename(secret)}`), 404],
             [get('/../../../etc/passwd'), 404],
             [get('/%2e%2e/%2e%2e/etc/passwd'), 404],
+            [get('/missing.js'), 404],
+            [get('/index.html/x'), 404],
+            [get('/loop'), 500],  // a link to itself: the file system fails
             [get('/inside.html'), 200],
             [get('/'), 200],
         ]) {
             assert.equal(await send(server.url, raw), status, JSON.stringify(raw));
         }
+        // A port in use is said so, with no stack trace.
+        const taken = spawnSync(process.execPath, [fileURLToPath(new URL('../../window/web/serve.mjs', import.meta.url)),
+                                                   root, new URL(server.url).port], { encoding: 'utf8' });
+        assert.deepEqual([taken.status, taken.stderr.trim()],
+                         [1, `serve.mjs: port ${new URL(server.url).port} is taken; give another: node serve.mjs <folder> <port>`]);
         const engine = await engines[process.env.DIRUVARI_ENGINE]();
         const page = await engine.open(server.url);
         const labels = () => page.evaluate(() => [...document.querySelectorAll('.label')].map((l) => l.textContent));

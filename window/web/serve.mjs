@@ -48,38 +48,56 @@ export async function serve(folder, port = 0) {
     // Only a name for this machine: a page elsewhere that rebinds its own
     // name to the loopback address is not served.
     const hostAllowed = (host) => /^(127\.0\.0\.1|localhost|\[::1\])(:\d+)?$/.test(host ?? '');
-    // The regular file that `pathname` names inside the folder, after every
-    // link is resolved, or null.
+    // The name that a request asks for, or null for a bad one: bad
+    // percent-encoding, or a Host that is not this machine's.
+    const nameIn = (request) => {
+        try {
+            if (!hostAllowed(request.headers.host)) return null;
+            return decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+        } catch {
+            return null;
+        }
+    };
+    // The regular file that `name` names inside the folder, after every link
+    // is resolved, or null where there is none; any other failure of the
+    // file system is thrown, for a 500.
     const realRoot = fs.realpathSync(root);
-    const fileFor = (pathname) => {
-        const name = decodeURIComponent(pathname);
+    const missing = new Set(['ENOENT', 'ENOTDIR']);
+    const fileFor = (name) => {
         if (name.includes('\0')) return null;
         const file = path.join(realRoot, name.endsWith('/') ? name + 'index.html' : name);
         let real;
         try {
             real = fs.realpathSync(file);
-        } catch {
-            return null;
+        } catch (error) {
+            if (missing.has(error.code)) return null;
+            throw error;
         }
         return real.startsWith(realRoot + path.sep) && fs.statSync(real).isFile() ? real : null;
     };
-    const answer = (request, response) => {
-        let file;
+    // The file's bytes and its ETag, from one open file: a file replaced
+    // meanwhile is never sent under the other's ETag.
+    const read = (file) => {
+        const fd = fs.openSync(file, 'r');
         try {
-            if (!hostAllowed(request.headers.host)) throw new Error('a host of elsewhere');
-            file = fileFor(new URL(request.url, 'http://localhost').pathname);
-        } catch {
-            // Bad percent-encoding, or a name that is not this machine's.
+            const stat = fs.fstatSync(fd);
+            return { body: fs.readFileSync(fd), etag: `"${stat.size.toString(16)}-${Math.floor(stat.mtimeMs).toString(16)}"` };
+        } finally {
+            fs.closeSync(fd);
+        }
+    };
+    const answer = (request, response) => {
+        const name = nameIn(request);
+        if (name === null) {
             response.writeHead(400).end();
             return;
         }
+        const file = fileFor(name);
         if (!file) {
             response.writeHead(404).end();
             return;
         }
-        const body = fs.readFileSync(file);
-        const stat = fs.statSync(file);
-        const etag = `"${stat.size.toString(16)}-${Math.floor(stat.mtimeMs).toString(16)}"`;
+        const { body, etag } = read(file);
         const headers = {
             'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
             'Cache-Control': 'no-cache', ETag: etag, Vary: 'Accept-Encoding',
@@ -93,7 +111,13 @@ export async function serve(folder, port = 0) {
         if (gzip) headers['Content-Encoding'] = 'gzip';
         response.writeHead(200, headers).end(gzip ? compressed(file, etag, body) : body);
     };
-    await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
+    await new Promise((resolve, reject) => {
+        server.once('error', reject);
+        server.listen(port, '127.0.0.1', () => {
+            server.off('error', reject);
+            resolve();
+        });
+    });
     const close = () => {
         server.close();
         server.closeAllConnections();
@@ -102,6 +126,14 @@ export async function serve(folder, port = 0) {
 }
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
-    const { url } = await serve(process.argv[2] ?? '.', Number(process.argv[3] ?? 8000));
-    console.log(`Diruvari is served on ${url} (Ctrl+C stops it)`);
+    const port = Number(process.argv[3] ?? 8000);
+    try {
+        const { url } = await serve(process.argv[2] ?? '.', port);
+        console.log(`Diruvari is served on ${url} (Ctrl+C stops it)`);
+    } catch (error) {
+        console.error(error.code === 'EADDRINUSE'
+            ? `serve.mjs: port ${port} is taken; give another: node serve.mjs <folder> <port>`
+            : `serve.mjs: ${error.message}`);
+        process.exitCode = 1;
+    }
 }
