@@ -92,8 +92,6 @@ describe('the test page', () => {
         await g.clickReset();
         await newsBecomes('Level: 1. Cards: 15. Colors: 3.\u00a0');
         assert.equal(await g.page.locator('#labels').getAttribute('aria-live'), null, 'said once, not twice');
-        assert.equal(await g.page.locator('#box').getAttribute('aria-describedby'), null);
-        assert.equal(await g.page.locator('#box-ok').getAttribute('aria-describedby'), 'box-title box-prompt');
         await g.close();
     });
 
@@ -116,6 +114,12 @@ describe('the test page', () => {
         await keys.press('ArrowRight');
         await keys.down('Enter');
         await g.boxBecomes(true);
+        // A modal alert dialog, named by its title and described by its prompt.
+        const cdp = await g.page.context().newCDPSession(g.page);
+        const dialog = (await cdp.send('Accessibility.getFullAXTree')).nodes.find((n) => n.role?.value === 'alertdialog');
+        assert.deepEqual([dialog?.name?.value, dialog?.description?.value,
+                          dialog?.properties?.find((p) => p.name === 'modal')?.value.value],
+                         ['Diruvari', 'Wow! You beat level 2!', true]);
         for (let i = 0; i < 5; ++i) await keys.down('Enter');  // repeats while held
         assert.ok(await g.prompt(), 'a repeat answered the box');
         await keys.up('Enter');
@@ -131,6 +135,17 @@ describe('the test page', () => {
         await keys.press('ArrowDown');
         await keys.down('NumpadEnter');
         assert.deepEqual(await g.pressed(), [10], 'keypad Enter while Enter is held');
+        await g.close();
+    });
+
+    test('a fault stops the game with one line in the console, and the page says so', async () => {
+        const g = await game();
+        await g.setLevel(11, 1);
+        await g.clickReset();
+        assert.deepEqual(g.problems, ['diruvari: internal error: level number outside 0-9']);
+        assert.deepEqual(await g.evaluate(() => [!!document.getElementById('window'), document.getElementById('stopped').hidden,
+                                                 document.activeElement.textContent]),
+                         [false, false, 'Play Diruvari again']);
         await g.close();
     });
 

@@ -17,6 +17,7 @@
 // Built by the page's library (page.js) from the figures, by name.
 extern "C" void js_build_window(const char* build, const char* caption, const char* reset,
                                 const char* title, const char* figuresJson);
+extern "C" void js_game_stopped();
 
 // clang-format off
 EM_JS(void, js_show_window, (), {
@@ -74,22 +75,15 @@ EM_JS(void, js_announce, (const char* text), {
     }, 200);
 });
 
-EM_ASYNC_JS(void, js_show_box, (const char* prompt), {
+EM_JS(void, js_show_box, (const char* prompt), {
     const d = Module.diruvari;
     d.prompt.textContent = UTF8ToString(prompt);
     // Last news is old news once the box has spoken: the board behind the
     // box comes back to readers as it closes, and would say it again.
     clearTimeout(d.newsTimer);
     d.news.textContent = "";
-    await new Promise((resolve) => {
-        d.box.addEventListener('close', resolve, { once: true });
-        d.box.showModal();
-        d.ok.focus();
-    });
-    // The browser hands the focus back to the card that had it, and
-    // Chromium tells screen readers nothing of that: the host's own
-    // focusCard then moves it anew, and readers hear where the player is.
-    if (document.activeElement) document.activeElement.blur();
+    d.box.showModal();
+    d.ok.focus();
 });
 
 EM_JS(void, js_focus_card, (int k), {
@@ -229,6 +223,9 @@ void announce(const std::string& news) {
 }
 void showBox(const std::string& prompt) {
     js_show_box(prompt.c_str());
+}
+void gameStopped() {
+    js_game_stopped();
 }
 void focusCard(int k) {
     js_focus_card(k);

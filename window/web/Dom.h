@@ -4,6 +4,7 @@
 #include <string>
 
 #include "runtime/ColorValue.h"
+#include "runtime/host/Keys.h"
 #include "window/Controls.h"
 
 namespace diruvari::dom {
@@ -12,6 +13,9 @@ namespace diruvari::dom {
 // answerBase, plus the card it names.
 inline constexpr int answerBase = 16;
 static_assert(answerBase >= Controls::cardCount, "a card must fit below the base");
+constexpr int pageAnswer(const KeyAnswer& answer) {
+    return static_cast<int>(answer.act) * answerBase + (answer.card >= 0 ? answer.card : 0);
+}
 
 // The page's side of the window: each call changes the document at once.
 // Positions and sizes are in CSS pixels.
@@ -34,9 +38,11 @@ void setLabel(int i, const std::string& text);
 // Tells screen readers the news, through a polite live region.
 void announce(const std::string& news);
 
-// A modal dialog with the prompt and OK; the caller is suspended until the
-// player has pressed OK, or Escape, which acts as OK.
+// Opens a modal dialog with the prompt and OK; the page reports its
+// closing (OK, or Escape, which acts as OK) through diruvari_box_answered.
 void showBox(const std::string& prompt);
+// The game stopped on a fault: the page says so to the player.
+void gameStopped();
 
 void focusCard(int k);
 int focusedCard();

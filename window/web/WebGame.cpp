@@ -2,10 +2,12 @@
 #include "window/web/WebGame.h"
 
 #include <emscripten.h>
+#include <emscripten/eventloop.h>
 
 #include <cmath>
 #include <optional>
 
+#include "runtime/Fault.h"
 #include "runtime/host/Keys.h"
 #include "window/Controls.h"
 #include "window/web/Dom.h"
@@ -40,7 +42,16 @@ std::uint64_t pageClock() {
     return static_cast<std::uint64_t>(js_clock_ms() * 1e6);
 }
 
+// A fault on the page: its line is in the console already; the page tells
+// the player, and the call that met the fault unwinds to the browser, which
+// then calls the program no more.
+[[noreturn]] void stopThePage(const char* /*what*/) {
+    dom::gameStopped();
+    emscripten_unwind_to_js_event_loop();
+}
+
 WebGame& startWebGame(std::unique_ptr<RandomSource> random) {
+    setFaultStop(stopThePage);
     theGame() = std::make_unique<WebGame>(std::move(random));
     theGame()->host.start();
     return *theGame();
@@ -57,6 +68,12 @@ EMSCRIPTEN_KEEPALIVE void diruvari_card_clicked(int k) {
     }
 }
 
+EMSCRIPTEN_KEEPALIVE void diruvari_box_answered() {
+    if (auto& game = diruvari::theGame()) {
+        game->window.boxAnswered();
+    }
+}
+
 EMSCRIPTEN_KEEPALIVE void diruvari_reset_chosen() {
     if (auto& game = diruvari::theGame()) {
         game->window.resetChosen();
@@ -65,21 +82,21 @@ EMSCRIPTEN_KEEPALIVE void diruvari_reset_chosen() {
 
 // A key down (1) or up (0): `key` is a diruvari::Key, `code` the physical
 // key, `time` the event's time in whole microseconds, `modifiers` the
-// diruvari::Modifier bits held. What it cannot take is left to the page
-// (answer 0). The answer is what the page does: its act times
-// dom::answerBase plus the card it names.
+// diruvari::Modifier bits held. What it cannot take is left to the page to
+// handle natively. The answer is what the page does, as dom::pageAnswer
+// writes it.
 EMSCRIPTEN_KEEPALIVE int diruvari_key(int down, int key, int code, double time, int modifiers) {
+    using diruvari::KeyAnswer;
     auto& game = diruvari::theGame();
     const auto at = diruvari::keyTime(time);
     if (!game || (down != 0 && down != 1) || key < 0 ||
         key > static_cast<int>(diruvari::Key::Other) || !at) {
-        return 0;
+        return diruvari::dom::pageAnswer({KeyAnswer::Act::Native});
     }
+    constexpr unsigned held = diruvari::Ctrl | diruvari::Alt | diruvari::Meta | diruvari::Shift;
     const diruvari::KeyEvent event{static_cast<diruvari::Key>(key),       code, *at, false, false,
-                                   static_cast<unsigned>(modifiers) & 15U};
-    const diruvari::KeyAnswer answer = game->window.key(down != 0, event);
-    return static_cast<int>(answer.act) * diruvari::dom::answerBase +
-           (answer.card >= 0 ? answer.card : 0);
+                                   static_cast<unsigned>(modifiers) & held};
+    return diruvari::dom::pageAnswer(game->window.key(down != 0, event));
 }
 
 EMSCRIPTEN_KEEPALIVE void diruvari_focus_lost() {

@@ -61,14 +61,10 @@ void WebWindow::showWindow() {
 void WebWindow::showBox(const std::string& prompt) {
     boxOpen_ = true;
     dom::showBox(prompt);
-    boxOpen_ = false;
 }
 
 void WebWindow::closeAndQuit() {
-    if (!closed_) {
-        closed_ = true;
-        dom::closeWindow();
-    }
+    dom::closeWindow();
 }
 
 void WebWindow::focusCard(int k) {
@@ -90,6 +86,13 @@ CardState& WebWindow::Card(int k) {
 void WebWindow::cardClicked(int k) {
     if (events_ != nullptr) {
         events_->cardClicked(k);
+    }
+}
+
+void WebWindow::boxAnswered() {
+    boxOpen_ = false;
+    if (events_ != nullptr) {
+        events_->boxAnswered();
     }
 }
 

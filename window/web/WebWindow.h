@@ -50,8 +50,9 @@ class WebLabel final : public LabelControl {
 };
 
 // The main window as an element of the page: its design, the controls the
-// rules work through, its modal dialogs, and the translation of the page's
-// events into the host's. Everything is drawn in CSS pixels, so it stays
+// rules work through, its modal dialogs (each reporting its closing to the
+// host, where the game's event waits for it), and the translation of the
+// page's events into the host's. Everything is drawn in CSS pixels, so it stays
 // crisp at any device pixel ratio and any zoom.
 class WebWindow final : public InPlaceControls, public Toolkit {
   public:
@@ -78,6 +79,7 @@ class WebWindow final : public InPlaceControls, public Toolkit {
     // The page's events.
     void cardClicked(int k);
     void resetChosen();
+    void boxAnswered();
     KeyAnswer key(bool down, const KeyEvent& event);
     void focusLost();
 
@@ -87,7 +89,6 @@ class WebWindow final : public InPlaceControls, public Toolkit {
     WebFrame frame_{*this};
     std::array<WebLabel, 3> labels_{WebLabel(0), WebLabel(1), WebLabel(2)};
     bool boxOpen_ = false;
-    bool closed_ = false;
 };
 
 // Twips in CSS pixels, 15 to a pixel, rounded as the other window layers

@@ -15,6 +15,21 @@ mergeInto(LibraryManager.library, {
         };
     },
 
+    // The page's calls into the program. Once a fault has stopped the game
+    // (js_game_stopped), the program is called no more, and the unwind that
+    // ends the call that met the fault is no error of the page's.
+    $diruvariCall: function (name) {
+        return function () {
+            if (Module.diruvari.stopped) return 0;
+            try {
+                return Module[name].apply(null, arguments);
+            } catch (e) {
+                if (e !== 'unwind') throw e;
+                return 0;
+            }
+        };
+    },
+
     $diruvariMake: function (tag, props, parent) {
         const e = document.createElement(tag);
         Object.assign(e, props);
@@ -37,19 +52,19 @@ mergeInto(LibraryManager.library, {
 
     // The menu bar with its one item; the host refuses it while a box
     // stands or after the end.
-    $diruvariMenuBar__deps: ['$diruvariMake'],
+    $diruvariMenuBar__deps: ['$diruvariMake', '$diruvariCall'],
     $diruvariMenuBar: function (win, reset) {
         const bar = diruvariMake('div', { className: 'menubar' }, win);
         bar.setAttribute('role', 'menubar');
         const item = diruvariMake('button', { id: 'reset', textContent: reset }, bar);
         item.setAttribute('role', 'menuitem');
-        item.addEventListener('click', function () { Module._diruvari_reset_chosen(); });
+        item.addEventListener('click', diruvariCall('_diruvari_reset_chosen'));
     },
 
     // The board is a grid, one tab stop with arrows inside, which screen
     // readers hand the keys to; its rows and cells add no boxes of their
     // own, so each card keeps its place in the client area.
-    $diruvariBoard__deps: ['$diruvariMake'],
+    $diruvariBoard__deps: ['$diruvariMake', '$diruvariCall'],
     $diruvariBoard: function (d, f, client) {
         const board = diruvariMake('div', { id: 'board' }, client);
         board.setAttribute('role', 'grid');
@@ -64,6 +79,7 @@ mergeInto(LibraryManager.library, {
             return parent.appendChild(e);
         };
         const columns = f('columns');
+        const clicked = diruvariCall('_diruvari_card_clicked');
         let row;
         for (let k = 0; k < f('cardCount'); ++k) {
             if (k % columns === 0) {
@@ -73,7 +89,7 @@ mergeInto(LibraryManager.library, {
             const cell = attach(diruvariMake('div', {}), { role: 'gridcell' }, row);
             const card = attach(diruvariMake('button', { className: 'card', hidden: k > 0, tabIndex: k > 0 ? -1 : 0 }),
                                 { 'aria-pressed': 'false' }, cell);
-            card.addEventListener('click', function () { Module._diruvari_card_clicked(k); });
+            card.addEventListener('click', function () { clicked(k); });
             // The card with the focus is the board's one tab stop.
             card.addEventListener('focus', function () {
                 d.cards.forEach(function (c) { c.tabIndex = c === card ? 0 : -1; });
@@ -136,28 +152,38 @@ mergeInto(LibraryManager.library, {
         d.layout();
     },
 
-    // The message box. Its own keys, as an application's: a reader stays in
-    // its focus mode there, and so still hands the board its arrows once the
-    // box is gone (a dialog would put Chromium's reader in browse mode, and
-    // an alert dialog is read two or three times over).
-    $diruvariBox__deps: ['$diruvariMake'],
+    // The message box, a modal alert dialog as WAI-ARIA has it: named by its
+    // title, described by its prompt, with the focus on OK. It is shown by
+    // js_show_box, and tells the program when it has closed: the game's
+    // event waits for that.
+    $diruvariBox__deps: ['$diruvariMake', '$diruvariCall'],
     $diruvariBox: function (d, title) {
         const box = d.box = diruvariMake('dialog', { id: 'box' }, document.body);
-        box.setAttribute('role', 'application');
+        box.setAttribute('role', 'alertdialog');
         box.setAttribute('aria-modal', 'true');
         box.setAttribute('aria-labelledby', 'box-title');
+        box.setAttribute('aria-describedby', 'box-prompt');
         diruvariMake('h1', { id: 'box-title', textContent: title }, box);
         d.prompt = diruvariMake('p', { id: 'box-prompt' }, box);
-        // The title and the prompt describe OK, which has the focus as the
-        // box opens: every reader speaks a focused button's description,
-        // where not every one reads a dialog's own. Described once, it is
-        // read once.
-        const ok = d.ok = diruvariMake('button', { id: 'box-ok', textContent: 'OK' }, box);
-        ok.setAttribute('aria-describedby', 'box-title box-prompt');
+        // Its own keys, as an application's: a reader stays in its focus mode
+        // there, and so still hands the board its arrows once the box is gone.
+        const keys = diruvariMake('div', {}, box);
+        keys.setAttribute('role', 'application');
+        const ok = d.ok = diruvariMake('button', { id: 'box-ok', textContent: 'OK' }, keys);
+        ok.setAttribute('aria-describedby', 'box-prompt');
         ok.addEventListener('click', function () { box.close(); });
         // A click behind the box gives the focus to the box itself, where
         // Enter and Space do nothing: it stays on OK, as in a desktop box.
         box.addEventListener('focus', function () { ok.focus(); });
+        const answered = diruvariCall('_diruvari_box_answered');
+        box.addEventListener('close', function () {
+            // The browser hands the focus back to the card that had it, and
+            // Chromium tells screen readers nothing of that: the host's own
+            // focusCard then moves it anew, and readers hear where the
+            // player is.
+            if (document.activeElement) document.activeElement.blur();
+            answered();
+        });
     },
 
     // Every key of the page, the box's included, goes to the host before
@@ -165,14 +191,16 @@ mergeInto(LibraryManager.library, {
     // host decides which modifiers make a shortcut and tells repeats (the
     // event's own repeat flag is never asked); keypad Enter is a key of its
     // own.
+    $diruvariKeys__deps: ['$diruvariCall'],
     $diruvariKeys: function (d, f) {
         const keys = f('keys'), acts = f('acts'), base = f('answerBase'), held = f('modifiers');
+        const decide = diruvariCall('_diruvari_key'), lost = diruvariCall('_diruvari_focus_lost');
         const route = function (e, down) {
             const modifiers = (e.ctrlKey ? held.ctrl : 0) | (e.altKey ? held.alt : 0) |
                               (e.metaKey ? held.meta : 0) | (e.shiftKey ? held.shift : 0);
             const key = e.key in keys ? keys[e.key] : keys.other;
             const code = e.keyCode | (String(e.code).startsWith('Numpad') ? f('keypadCode') : 0);
-            const answer = Module._diruvari_key(down, key, code, Math.round(e.timeStamp * 1000), modifiers);
+            const answer = decide(down, key, code, Math.round(e.timeStamp * 1000), modifiers);
             const act = Math.floor(answer / base), card = answer % base;
             if (act === acts.native) return;
             e.preventDefault();
@@ -182,7 +210,7 @@ mergeInto(LibraryManager.library, {
         };
         addEventListener('keydown', function (e) { route(e, 1); }, true);
         addEventListener('keyup', function (e) { route(e, 0); }, true);
-        addEventListener('blur', function () { Module._diruvari_focus_lost(); });
+        addEventListener('blur', function () { lost(); });
     },
 
     js_build_window__deps: ['$diruvariFigures', '$diruvariMake', '$diruvariTheme', '$diruvariMenuBar',
@@ -216,7 +244,23 @@ mergeInto(LibraryManager.library, {
         diruvariBox(d, title);
         diruvariKeys(d, f);
         d.again = diruvariMake('div', { id: 'ended', hidden: true }, desktop);
+        d.stoppedNote = diruvariMake('p', { id: 'stopped', hidden: true,
+                                            textContent: title + ' stopped because of an internal error.' }, d.again);
+        d.stoppedNote.setAttribute('role', 'alert');
         const start = diruvariMake('button', { textContent: 'Play ' + title + ' again' }, d.again);
         start.addEventListener('click', function () { location.reload(); });
+    },
+
+    // A fault has stopped the game (its line is in the console): the window
+    // leaves the page, which says so and offers to start the game again.
+    js_game_stopped: function () {
+        const d = Module.diruvari;
+        if (!d) return;
+        d.stopped = true;
+        if (d.box.open) d.box.close();
+        d.window.remove();
+        d.stoppedNote.hidden = false;
+        d.again.hidden = false;
+        d.again.querySelector('button').focus();
     },
 });

@@ -20,6 +20,10 @@ Module['instantiateWasm'] = (imports, receive) => {
     receive(instance);
     return instance.exports;
 };
+// What the program writes to standard error is a fault's one line: an error
+// in the console, where emscripten would make it a warning.
+Module['printErr'] = (line) => console.error(line);
+
 // Every rebuild shows the window again; only the first showing counts here.
 let firstBoardShown = false;
 Module['onBoardShown'] = () => {
