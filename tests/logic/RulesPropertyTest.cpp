@@ -96,7 +96,8 @@ std::optional<std::pair<int, int>> RandomPlay::bestPair() {
     if (!u) {
         return std::nullopt;
     }
-    const ColorValue next = palette[static_cast<std::size_t>(colorDraw(*u, levelRow(level_).colors))];
+    const ColorValue next =
+        palette[static_cast<std::size_t>(colorDraw(*u, levelRow(level_).colors))];
     Colours colours = board();
     std::optional<std::pair<int, int>> best;
     int most = -1;

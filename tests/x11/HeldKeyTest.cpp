@@ -95,7 +95,8 @@ TEST_P(HeldKey, AReturnHeldOnTheWinningPairLeavesTheBoxStandingForAFreshPress) {
             << "hold " << i << ": the fresh press left the box";
         EXPECT_EQ(fresh.prompt, "Wow! You beat level 1!")
             << "hold " << i << ": a repeat of the held Return answered the box";
-        EXPECT_FALSE(fresh.unanswered) << "hold " << i << ": the fresh press did not answer the box";
+        EXPECT_FALSE(fresh.unanswered)
+            << "hold " << i << ": the fresh press did not answer the box";
     }
 }
 

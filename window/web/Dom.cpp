@@ -111,7 +111,9 @@ class Figures {
     Figures& add(const char* name, double value) {
         return raw(name, std::to_string(static_cast<long long>(std::lround(value))));
     }
-    Figures& color(const char* name, ColorValue value) { return add(name, cssColor(value).c_str()); }
+    Figures& color(const char* name, ColorValue value) {
+        return add(name, cssColor(value).c_str());
+    }
     Figures& add(const char* name, const char* text) {
         // The design's names need no escapes beyond these.
         std::string quoted = "\"";

@@ -94,7 +94,7 @@ EMSCRIPTEN_KEEPALIVE int diruvari_key(int down, int key, int code, double time, 
         return diruvari::dom::pageAnswer({KeyAnswer::Act::Native});
     }
     constexpr unsigned held = diruvari::Ctrl | diruvari::Alt | diruvari::Meta | diruvari::Shift;
-    const diruvari::KeyEvent event{static_cast<diruvari::Key>(key),       code, *at, false, false,
+    const diruvari::KeyEvent event{static_cast<diruvari::Key>(key),        code, *at, false, false,
                                    static_cast<unsigned>(modifiers) & held};
     return diruvari::dom::pageAnswer(game->window.key(down != 0, event));
 }

@@ -79,7 +79,8 @@ constexpr int boxPromptId = 0xFFFF;
 // UI Automation's LiveSetting property, as Dynamic Annotation sets it on a
 // window (UIAutomationCoreApi.h, which mingw-w64 lacks), and its Polite
 // value.
-constexpr GUID liveSetting = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr GUID liveSetting = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr LONG politeLiveSetting = 1;
 // Dynamic Annotation's class and interface, by value: the uuid library that
 // names them would bring a second IID_IAccessible beside oleacc's.
