@@ -177,12 +177,21 @@ mergeInto(LibraryManager.library, {
         box.addEventListener('focus', function () { ok.focus(); });
         const answered = diruvariCall('_diruvari_box_answered');
         box.addEventListener('close', function () {
-            // The browser hands the focus back to the card that had it, and
-            // Chromium tells screen readers nothing of that: the host's own
-            // focusCard then moves it anew, and readers hear where the
-            // player is.
-            if (document.activeElement) document.activeElement.blur();
-            answered();
+            // The program hears of OK a frame after the box has gone: a
+            // browser tells screen readers of a change at its next frame,
+            // and Firefox would otherwise tell of the box's removal and of
+            // the card's focus together, in an order in which Orca takes
+            // the focus in silence and keeps the arrows for itself.
+            requestAnimationFrame(function () {
+                requestAnimationFrame(function () {
+                    // The browser has handed the focus back to the card that
+                    // had it, and Chromium tells screen readers nothing of
+                    // that: the host's own focusCard then moves it anew, and
+                    // readers hear where the player is.
+                    if (document.activeElement) document.activeElement.blur();
+                    answered();
+                });
+            });
         });
     },
 
