@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTest>
 #include <array>
 #include <functional>
 #include <thread>
+
+#include <xcb/xcb.h>
 
 #include "window/Palette.h"
 #include "window/qt/CardButton.h"
@@ -44,11 +47,8 @@ class HeldKey : public testing::TestWithParam<bool> {
     MainWindow& window() { return game.window(); }
 
     // Level 1 with every card red, so that a pair leaves pairs; card 0 is
-    // selected and the focus is on its neighbour, card 1. Then Return is
-    // held on card 1 for 1.5 s through XTest, as a player's keyboard holds
-    // it; `afterwards` runs 200 ms after its release, inside a box if one
-    // stands.
-    void holdReturn(int cardsleft, const std::function<void()>& afterwards) {
+    // selected and the focus is on its neighbour, card 1.
+    void selectPair(int cardsleft) {
         game.form().lvl = 1;
         game.form().cardsleft = static_cast<std::int16_t>(cardsleft);
         for (int k = 0; k < 16; ++k) {
@@ -60,6 +60,13 @@ class HeldKey : public testing::TestWithParam<bool> {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
         window().cardButton(1)->setFocus();
         ASSERT_EQ(QApplication::focusWidget(), window().cardButton(1));
+    }
+
+    // Return held on card 1 for 1.5 s through XTest, as a player's keyboard
+    // holds it; `afterwards` runs 200 ms after its release, inside a box if
+    // one stands.
+    void holdReturn(int cardsleft, const std::function<void()>& afterwards) {
+        selectPair(cardsleft);
         presses.count = 0;
         QProcess hold;
         QObject::connect(&hold, &QProcess::finished, [&] {
@@ -98,6 +105,28 @@ TEST_P(HeldKey, AReturnHeldOnTheWinningPairLeavesTheBoxStandingForAFreshPress) {
         EXPECT_FALSE(fresh.unanswered)
             << "hold " << i << ": the fresh press did not answer the box";
     }
+}
+
+// The box has shown, but the server still sends the keyboard to the window
+// behind it when the winning Return is released: the key is up all the same,
+// and the next press answers the box.
+TEST_P(HeldKey, AReleaseSentBehindTheBoxStillReleasesTheKey) {
+    selectPair(1);
+    const auto box = [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); };
+    ASSERT_EQ(QProcess::execute("xdotool", {"keydown", "Return"}), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box() != nullptr && box()->isActiveWindow(); }));
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_set_input_focus(x11->connection(), XCB_INPUT_FOCUS_PARENT,
+                        static_cast<xcb_window_t>(window().winId()), XCB_CURRENT_TIME);
+    xcb_flush(x11->connection());
+    QTest::qWait(100);
+    ASSERT_EQ(QProcess::execute("xdotool", {"keyup", "Return"}), 0);
+    QTest::qWait(100);
+    ReturnAnswersBox fresh;
+    fresh.start();
+    box()->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return game.form().lvl == 2; }, 10000));
+    EXPECT_FALSE(fresh.unanswered) << "the release behind the box was lost";
 }
 
 INSTANTIATE_TEST_SUITE_P(Repeats, HeldKey, testing::Bool(), [](const auto& run) {

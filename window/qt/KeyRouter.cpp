@@ -13,7 +13,9 @@ namespace diruvari {
 KeyRouter::KeyRouter(CardAction focus, CardAction click)
     : focus_(std::move(focus)),
       click_(std::move(click)),
-      ownRepeatMark_(QGuiApplication::platformName() == QLatin1String("wayland")) {
+      ownRepeatMark_(QGuiApplication::platformName() == QLatin1String("wayland")),
+      blockedKeys_(
+          [this](unsigned keycode, unsigned long time) { releasedBehindBox(keycode, time); }) {
     // Where the server refuses, a held key's release and press share their
     // time, and the host tells repeats by that.
     setDetectableAutoRepeat(true);
@@ -75,9 +77,25 @@ bool KeyRouter::route(const QKeyEvent& event) {
                        ownRepeatMark_ && event.isAutoRepeat(),
                        ownRepeatMark_,
                        modifiersOf(event)};
-    const KeyAnswer answer =
-        event.type() == QEvent::KeyPress ? events_->keyDown(key) : events_->keyUp(key);
-    return carryOut(answer, focus_, click_);
+    const bool press = event.type() == QEvent::KeyPress;
+    if (const unsigned keycode = event.nativeScanCode(); press && keycode != 0) {
+        down_.insert_or_assign(keycode, key);
+    } else {
+        down_.erase(keycode);
+    }
+    return carryOut(press ? events_->keyDown(key) : events_->keyUp(key), focus_, click_);
+}
+
+void KeyRouter::releasedBehindBox(unsigned keycode, unsigned long time) {
+    const auto found = down_.find(keycode);
+    if (found == down_.end() || events_ == nullptr) {
+        return;
+    }
+    KeyEvent key = found->second;
+    down_.erase(found);
+    key.time = static_cast<KeyTime>(time);
+    key.repeat = false;
+    events_->keyUp(key);
 }
 
 }  // namespace diruvari

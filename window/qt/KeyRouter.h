@@ -3,8 +3,10 @@
 
 #include <QObject>
 #include <functional>
+#include <map>
 
 #include "runtime/host/Keys.h"
+#include "window/qt/X11BlockedKeys.h"
 
 class QKeyEvent;
 
@@ -17,7 +19,8 @@ class WindowEvents;
 // where they enter a window, before any widget sees them, so each one is
 // decided once. It also tells the host when the application loses the
 // keyboard, so that a key released elsewhere does not stay down. On X11 it
-// asks the server to send a held key as presses without releases.
+// asks the server to send a held key as presses without releases, and hands
+// the box the keys that the server sends to the window the box blocks.
 class KeyRouter final : public QObject {
   public:
     // Moves the focus to card k, or clicks it.
@@ -38,12 +41,16 @@ class KeyRouter final : public QObject {
 
   private:
     bool route(const QKeyEvent& event);
+    void releasedBehindBox(unsigned keycode, unsigned long time);
 
     CardAction focus_;
     CardAction click_;
     // Qt marks the repeats it makes itself on Wayland; on X11 its mark is a
     // guess from what is already queued, and is never asked.
     bool ownRepeatMark_;
+    // The keys down, by their X keycode, as the host was told of them.
+    std::map<unsigned, KeyEvent> down_;
+    X11BlockedKeys blockedKeys_;
     WindowEvents* events_ = nullptr;
 };
 
