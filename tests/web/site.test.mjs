@@ -114,9 +114,9 @@ describe('the test page', () => {
         await keys.press('ArrowRight');
         await keys.down('Enter');
         await g.boxBecomes(true);
-        // A modal alert dialog, named by its title and described by its prompt.
+        // A modal dialog, named by its title and described by its prompt.
         const cdp = await g.page.context().newCDPSession(g.page);
-        const dialog = (await cdp.send('Accessibility.getFullAXTree')).nodes.find((n) => n.role?.value === 'alertdialog');
+        const dialog = (await cdp.send('Accessibility.getFullAXTree')).nodes.find((n) => n.role?.value === 'dialog');
         assert.deepEqual([dialog?.name?.value, dialog?.description?.value,
                           dialog?.properties?.find((p) => p.name === 'modal')?.value.value],
                          ['Diruvari', 'Wow! You beat level 2!', true]);

@@ -152,14 +152,15 @@ mergeInto(LibraryManager.library, {
         d.layout();
     },
 
-    // The message box, a modal alert dialog as WAI-ARIA has it: named by its
-    // title, described by its prompt, with the focus on OK. It is shown by
+    // The message box, a modal dialog as WAI-ARIA has it: named by its title,
+    // described by its prompt, with the focus on OK. It is shown by
     // js_show_box, and tells the program when it has closed: the game's
-    // event waits for that.
+    // event waits for that. Its role is the element's own: Firefox shows a
+    // dialog of an ARIA role to readers as a window of its own, opened and
+    // closed, and Orca leaves its focus mode then without a word.
     $diruvariBox__deps: ['$diruvariMake', '$diruvariCall'],
     $diruvariBox: function (d, title) {
         const box = d.box = diruvariMake('dialog', { id: 'box' }, document.body);
-        box.setAttribute('role', 'alertdialog');
         box.setAttribute('aria-modal', 'true');
         box.setAttribute('aria-labelledby', 'box-title');
         box.setAttribute('aria-describedby', 'box-prompt');
