@@ -22,9 +22,12 @@ background-color=0xff404040
 repeat-rate=25
 repeat-delay=660
 EOF
-weston --config="$runtime/weston.ini" --backend=x11-backend.so --use-pixman --socket=wayland-diruvari \
-    --width=480 --height=360 --scale="$scale" --log="$runtime/weston.log" &
-weston=$!
+start_weston() {
+    : >"$runtime/weston.log"
+    weston --config="$runtime/weston.ini" --backend=x11-backend.so --use-pixman --socket=wayland-diruvari \
+        --width=480 --height=360 --scale="$scale" --log="$runtime/weston.log" &
+    weston=$!
+}
 trap 'kill "$weston" 2>/dev/null || true; wait "$weston" 2>/dev/null || true; rm -rf "$runtime"' EXIT
 # Waits up to 10 s for a command to succeed while weston runs; fails with
 # weston's log when it does not.
@@ -38,16 +41,27 @@ await() {
     done
     echo "on-weston.sh: $what did not come up; weston's log:" >&2
     cat "$runtime/weston.log" >&2
-    exit 1
+    return 1
 }
-await "weston's window" xdotool search --class '^Weston Compositor$'
+# weston's X11 backend now and then cannot open a display that has just
+# come up ("failed to create compositor backend", with nothing before it):
+# a start that fails so is tried twice more.
+for attempt in 1 2 3; do
+    start_weston
+    await "weston's window" xdotool search --class '^Weston Compositor$' && break
+    kill "$weston" 2>/dev/null || true
+    wait "$weston" 2>/dev/null || true
+    [ "$attempt" -lt 3 ] && grep -q 'failed to create compositor backend' "$runtime/weston.log" || exit 1
+    answers=$(xset q >/dev/null 2>&1 && echo answers || echo "does not answer")
+    echo "on-weston.sh: the display $DISPLAY $answers; starting weston again" >&2
+done
 window=$(xdotool search --class '^Weston Compositor$' | head -n 1)
 # The shell is up once it has painted its background: until then a new
 # window may not be given the keyboard.
 background() {
     [ "$(import -window "$window" -crop 1x1+0+0 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')" = "#404040" ]
 }
-await "weston's shell" background
+await "weston's shell" background || exit 1
 # The X keyboard goes to weston's window wherever the pointer is.
 xdotool windowfocus --sync "$window"
 export WAYLAND_DISPLAY=wayland-diruvari QT_QPA_PLATFORM=wayland
