@@ -19,8 +19,8 @@ class WindowEvents;
 // where they enter a window, before any widget sees them, so each one is
 // decided once. It also tells the host when the application loses the
 // keyboard, so that a key released elsewhere does not stay down. On X11 it
-// asks the server to send a held key as presses without releases, and hands
-// the box the keys that the server sends to the window the box blocks.
+// asks the server to send a held key as presses without releases, and tells
+// the host of a release that the server sent to the window a box blocks.
 class KeyRouter final : public QObject {
   public:
     // Moves the focus to card k, or clicks it.

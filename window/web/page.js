@@ -178,7 +178,7 @@ mergeInto(LibraryManager.library, {
         box.addEventListener('focus', function () { ok.focus(); });
         const answered = diruvariCall('_diruvari_box_answered');
         box.addEventListener('close', function () {
-            // The program hears of OK a frame after the box has gone: a
+            // The program hears of OK two frames after the box has gone: a
             // browser tells screen readers of a change at its next frame,
             // and Firefox would otherwise tell of the box's removal and of
             // the card's focus together, in an order in which Orca takes
