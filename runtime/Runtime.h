@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "runtime/Coroutine.h"
+#include "runtime/Task.h"
 
 namespace diruvari {
 
@@ -16,16 +16,19 @@ class Runtime {
         Runtime& runtime;
         std::string prompt;
         bool await_ready() const noexcept { return false; }
-        // Waits unless the box was answered as it opened.
-        bool await_suspend(std::coroutine_handle<> waiting) {
-            return runtime.showBox(prompt, waiting);
+        void await_suspend(co::coroutine_handle<Task::promise_type> rule) {
+            rule.promise().waitAt(rule);
+            runtime.showBox(prompt);
         }
         void await_resume() const noexcept {}
     };
     struct End {
         Runtime& runtime;
         bool await_ready() const noexcept { return false; }
-        void await_suspend(std::coroutine_handle<> /*never resumed*/) { runtime.endProgram(); }
+        void await_suspend(co::coroutine_handle<Task::promise_type> rule) {
+            rule.promise().waitAt({});
+            runtime.endProgram();
+        }
         void await_resume() const noexcept {}
     };
 
@@ -50,10 +53,9 @@ class Runtime {
     Runtime(const Runtime&) = default;
     Runtime& operator=(const Runtime&) = default;
 
-    // Shows the box; `waiting` is resumed once the player has dismissed it.
-    // False when the box was dismissed before this returned: the rules then
-    // go on at once.
-    virtual bool showBox(const std::string& prompt, std::coroutine_handle<> waiting) = 0;
+    // Shows the box; the event that waits for it is resumed once the player
+    // has dismissed it.
+    virtual void showBox(const std::string& prompt) = 0;
     // The end: the rule that awaited it is never resumed.
     virtual void endProgram() = 0;
 };

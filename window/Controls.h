@@ -1,65 +1,135 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "runtime/ColorValue.h"
+#include "window/Design.h"
+#include "window/View.h"
 
 namespace diruvari {
 
-// Positions and sizes of the window's layout, 1/1440 inch.
-using Twips = float;
+class Controls;
 
 // One element of the card array: a push button whose face shows its
 // background colour.
 class CardControl {
   public:
-    virtual ~CardControl() = default;
-    virtual ColorValue backColor() const = 0;
-    virtual void setBackColor(ColorValue color) = 0;
-    virtual void setLeft(Twips left) = 0;
-    virtual void setTop(Twips top) = 0;
-    virtual void setVisible(bool visible) = 0;
+    ColorValue backColor() const { return color_; }
+    void setBackColor(ColorValue color);
+    void setLeft(Twips left);
+    void setTop(Twips top);
+    void setVisible(bool visible);
+
+    Twips left() const { return left_; }
+    Twips top() const { return top_; }
+    bool visible() const { return visible_; }
+    // Whether the selection frame marks this card, for screen readers.
+    bool selected() const;
+
+  private:
+    friend class Controls;
+    CardControl() = default;
+    void changed(unsigned changes) const;
+
+    Controls* controls_ = nullptr;
+    int index_ = 0;
+    ColorValue color_ = cardDesignColor;
+    Twips left_ = 0;
+    Twips top_ = 0;
+    bool visible_ = false;
+    bool loaded_ = false;
 };
 
 // The selection frame: visible exactly while a card is selected, its tag
 // holding that card's index as text.
 class FrameControl {
   public:
-    virtual ~FrameControl() = default;
-    virtual bool visible() const = 0;
-    virtual void setVisible(bool visible) = 0;
-    virtual void setLeft(Twips left) = 0;
-    virtual void setTop(Twips top) = 0;
-    virtual std::string tag() const = 0;
-    virtual void setTag(const std::string& tag) = 0;
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    void setLeft(Twips left);
+    void setTop(Twips top);
+    const std::string& tag() const { return tag_; }
+    void setTag(const std::string& tag);
+
+    Twips left() const { return left_; }
+    Twips top() const { return top_; }
+
+  private:
+    friend class Controls;
+    explicit FrameControl(Controls& controls) : controls_(controls) {}
+
+    Controls& controls_;
+    bool visible_ = false;
+    Twips left_ = 0;
+    Twips top_ = 0;
+    std::string tag_;
 };
 
 class LabelControl {
   public:
-    virtual ~LabelControl() = default;
-    virtual void setCaption(const std::string& caption) = 0;
-    virtual std::string caption() const = 0;
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);
+
+  private:
+    friend class Controls;
+    LabelControl() = default;
+
+    Controls* controls_ = nullptr;
+    int index_ = 0;
+    std::string caption_;
 };
 
-// The controls of the main window, as the rules see them.
+// The controls of the main window, which hold the board's state: the card
+// array, the frame and the three labels. The rules and the host read and
+// write them; each change is told to the view that shows them. The window
+// is reset in place: unloading hides the cards that loading showed, so that
+// a rebuild never deletes the widget whose click it serves.
 class Controls {
   public:
     static constexpr int cardCount = 16;
 
-    virtual ~Controls() = default;
+    // The controls as designed, all of it told to the view.
+    explicit Controls(View& view);
+    Controls(const Controls&) = delete;
+    Controls& operator=(const Controls&) = delete;
 
-    // Creates card k (1-15) with card 0's design properties, hidden. The
-    // window is rebuilt before cards are created again, so k is never loaded.
-    virtual void loadCard(int k) = 0;
-    // Destroys card k (1-15), as unloading the window does. A window that
-    // keeps its buttons across rebuilds hides it instead.
-    virtual void unloadCard(int k) = 0;
-    virtual CardControl& Card(int k) = 0;
-    virtual FrameControl& Frame() = 0;
-    virtual LabelControl& Level() = 0;
-    virtual LabelControl& Cards() = 0;
-    virtual LabelControl& Colors() = 0;
+    // Creates card k (1-15) with card 0's design properties, hidden.
+    // Creating a card that exists is a fault.
+    void loadCard(int k);
+    // Unloads the window: cards 1-15 go, and card 0, the frame and the
+    // labels return to their design, the frame hidden with an empty tag.
+    void unload();
+
+    // A card that does not exist is a fault, never read or written.
+    CardControl& Card(int k);
+    const CardControl& Card(int k) const;
+    FrameControl& Frame() { return frame_; }
+    const FrameControl& Frame() const { return frame_; }
+    LabelControl& Level() { return labels_[0]; }
+    LabelControl& Cards() { return labels_[1]; }
+    LabelControl& Colors() { return labels_[2]; }
+    const LabelControl& label(int i) const { return labels_.at(static_cast<std::size_t>(i)); }
+
+    // The card that the frame marks: the one its tag names while it is
+    // visible, otherwise -1.
+    int selectedCard() const;
+
+  private:
+    friend class CardControl;
+    friend class FrameControl;
+    friend class LabelControl;
+
+    static void resetToDesign(CardControl& card, bool visible);
+    // The frame changed its visibility or tag: the cards it marks follow.
+    void markSelection();
+
+    View& view_;
+    std::array<CardControl, cardCount> cards_{};
+    FrameControl frame_{*this};
+    std::array<LabelControl, 3> labels_{};
+    int marked_ = -1;
 };
 
 }  // namespace diruvari

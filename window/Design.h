@@ -4,9 +4,11 @@
 #include <array>
 
 #include "runtime/ColorValue.h"
-#include "window/Controls.h"
 
 namespace diruvari {
+
+// Positions and sizes of the window's layout, 1/1440 inch.
+using Twips = float;
 
 // The main window as designed. Every window layer builds it from these
 // figures and from the grid's; none writes a figure of its own.
@@ -27,14 +29,16 @@ inline constexpr ColorValue backgroundColor = rgbValue(255, 192, 128);
 // Every card is white as designed, until the first deal paints it.
 inline constexpr ColorValue cardDesignColor = rgbValue(255, 255, 255);
 
-// The classic raised bevel of a card, a logical pixel a line: the outer
-// lines light at the top left and dark at the bottom right, then the inner
-// ones. A pressed card swaps each pair.
+// The classic raised bevel of a card, bevelWidth logical pixels a line: the
+// outer lines light at the top left and dark at the bottom right, then the
+// inner ones. A pressed card swaps each pair.
+inline constexpr int bevelWidth = 1;
 inline constexpr ColorValue bevelOuterLight = rgbValue(255, 255, 255);
 inline constexpr ColorValue bevelInnerLight = rgbValue(223, 223, 223);
 inline constexpr ColorValue bevelInnerShadow = rgbValue(128, 128, 128);
 inline constexpr ColorValue bevelOuterShadow = rgbValue(0, 0, 0);
-// The dotted focus rectangle stands this many logical pixels inside the card.
+// The dotted focus rectangle, a bevel's line wide, stands this many logical
+// pixels inside the card.
 inline constexpr int focusInset = 4;
 
 // The selection frame's outline: black, five logical pixels wide, centred
@@ -65,9 +69,10 @@ inline constexpr const char* boardKeys =
     "Arrow keys move between the cards; Space or Enter selects a card, then pairs it with a "
     "neighbour of the same colour.";
 
-// The page draws its own menu bar, as a desktop's: its height and the size
-// of its items' font, in CSS pixels at scale 1. The other toolkits use the
-// system's.
+// The page draws its own window frame and menu bar, as a desktop's: the
+// frame's border, the bar's height and the size of its items' font, in CSS
+// pixels at scale 1. The other toolkits use the system's.
+inline constexpr int pageWindowBorder = 1;
 inline constexpr int pageMenuBarHeight = 20;
 inline constexpr int pageMenuFontSize = 12;
 

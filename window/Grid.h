@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window/Controls.h"
+#include "window/Design.h"
 
 namespace diruvari {
 

@@ -4,18 +4,22 @@
 #include <utility>
 
 #include "runtime/Fault.h"
-#include "window/DesignState.h"
 
 namespace diruvari {
 
-Host::Host(Toolkit& toolkit, std::unique_ptr<RandomSource> random)
-    : toolkit_(toolkit), runtime_(*this, std::move(random)), form_(toolkit.controls(), runtime_) {
-    toolkit_.attach(this);
+namespace {
+
+std::unique_ptr<RandomSource> needed(std::unique_ptr<RandomSource> random) {
+    if (!random) {
+        fault("the host needs a source of random numbers");
+    }
+    return random;
 }
 
-Host::~Host() {
-    toolkit_.attach(nullptr);
-}
+}  // namespace
+
+Host::Host(View& view, std::unique_ptr<RandomSource> random)
+    : view_(view), random_(needed(std::move(random))), controls_(view), form_(controls_, *this) {}
 
 // An event's rules run until they are over or wait for a box; nothing
 // unwinds through the toolkit's frames.
@@ -24,7 +28,7 @@ void Host::deliver(Event&& event) {
     if (refusing()) {
         return;
     }
-    news_.emplace(toolkit_.controls());
+    news_.emplace(controls_);
     dealt_ = false;
     settle(faultOnThrow(std::forward<Event>(event)));
 }
@@ -34,22 +38,18 @@ void Host::settle(Task event) {
         // No rule runs again: the event is dropped, never resumed.
         news_.reset();
         if (!std::exchange(closed_, true)) {
-            toolkit_.closeAndQuit();
+            view_.closeAndQuit();
         }
         return;
     }
     if (!event.done()) {
-        waitingEvent_ = std::move(event);
+        waiting_ = std::move(event);
         return;
     }
     if (const std::string said = news_ ? news_->after(dealt_) : ""; !said.empty()) {
-        toolkit_.announce(said);
+        view_.announce(said);
     }
     news_.reset();
-}
-
-bool Host::refusing() const {
-    return ended_ || closed_ || box_ != Box::None || toolkit_.boxOpen();
 }
 
 void Host::start() {
@@ -79,43 +79,33 @@ void Host::resetChosen() {
 }
 
 void Host::boxAnswered() {
-    if (box_ == Box::Opening) {
-        box_ = Box::Answered;
-        return;
-    }
-    if (box_ != Box::Standing) {
+    if (!std::exchange(boxStanding_, false)) {
         return;  // a box that no rule waits for any more
     }
-    box_ = Box::None;
     // The event is the host's again only if it waits for another box.
-    Task event = std::move(waitingEvent_);
-    std::coroutine_handle<> rule = std::exchange(waitingRule_, {});
-    faultOnThrow([&rule] { rule.resume(); });
+    Task event = std::move(waiting_);
+    faultOnThrow([&event] { event.resume(); });
     settle(std::move(event));
 }
 
 void Host::windowClosed() {
     // Whoever reports it, and however often, the window closes once.
-    if (closed_) {
+    if (std::exchange(closed_, true)) {
         return;
     }
-    closed_ = true;
     // An event that waits for a box ends with the window: it is destroyed,
-    // never resumed. One that runs now is dropped once it has stopped.
-    if (box_ != Box::None) {
+    // never resumed.
+    if (std::exchange(boxStanding_, false)) {
         ended_ = true;
     }
-    box_ = Box::None;
-    waitingRule_ = {};
-    waitingEvent_ = Task();
+    waiting_ = Task();
     news_.reset();
-    toolkit_.closeAndQuit();
+    view_.closeAndQuit();
 }
 
 KeyPolicy::Window Host::keyWindow() {
     rememberFocus();
-    return {toolkit_.focusedCard(), focusedCard_, box_ != Box::None || toolkit_.boxOpen(),
-            ended_ || closed_};
+    return {view_.focusedCard(), focusedCard_, boxStanding_, ended_ || closed_};
 }
 
 KeyAnswer Host::keyDown(const KeyEvent& event) {
@@ -126,46 +116,31 @@ KeyAnswer Host::keyUp(const KeyEvent& event) {
     return keys_.up(event, keyWindow());
 }
 
-void Host::unloadForm() {
+void Host::rebuildWindow() {
     dealt_ = true;
     rememberFocus();
-    returnToDesign(toolkit_.controls());
+    controls_.unload();
+    showForm();
 }
 
 void Host::showForm() {
     form_.Form_Load();
-    toolkit_.showWindow();
-    restoreFocus();
+    view_.showWindow();
+    view_.focusCard(focusedCard_);
 }
 
-bool Host::showBox(const std::string& prompt, std::coroutine_handle<> waiting) {
+void Host::showBox(const std::string& prompt) {
     // The box takes the focus; every box of the game is followed by a
     // rebuild, which hands it back, or by the end.
     rememberFocus();
-    box_ = Box::Opening;
-    waitingRule_ = waiting;
-    toolkit_.showBox(prompt);
-    if (box_ == Box::Answered) {
-        box_ = Box::None;
-        waitingRule_ = {};
-        return false;
-    }
-    // Standing; or the window was closed meanwhile, and the event is
-    // dropped once it has stopped.
-    if (box_ == Box::Opening) {
-        box_ = Box::Standing;
-    }
-    return true;
+    boxStanding_ = true;
+    view_.showBox(prompt);
 }
 
 void Host::rememberFocus() {
-    if (const int k = toolkit_.focusedCard(); k >= 0 && k < Controls::cardCount) {
+    if (const int k = view_.focusedCard(); k >= 0 && k < Controls::cardCount) {
         focusedCard_ = k;
     }
-}
-
-void Host::restoreFocus() {
-    toolkit_.focusCard(focusedCard_);
 }
 
 }  // namespace diruvari

@@ -30,6 +30,10 @@ bool isArrow(Key key) {
     return key == Key::Left || key == Key::Right || key == Key::Up || key == Key::Down;
 }
 
+bool isBoardKey(Key key) {
+    return isArrow(key) || key == Key::Activate;
+}
+
 // With Ctrl, Alt or Meta (the Windows key) held a key is a shortcut, the
 // toolkit's and never the board's; Shift is no chord.
 Key boardKey(const KeyEvent& event) {
@@ -48,7 +52,7 @@ KeyPolicy::State& KeyPolicy::state(int code) {
     if (found != keys_.end()) {
         return *found;
     }
-    return keys_.emplace_back(State{code, false, false, 0});
+    return keys_.emplace_back(State{code, false, false, false, 0});
 }
 
 KeyAnswer KeyPolicy::down(const KeyEvent& event, const Window& window) {
@@ -58,10 +62,14 @@ KeyAnswer KeyPolicy::down(const KeyEvent& event, const Window& window) {
     const bool sameTimeAsUp = event.time != noKeyTime && key.released && key.lastUp == event.time;
     const bool repeat = event.repeat || (!event.marksRepeats && (key.down || sameTimeAsUp));
     key.down = true;
-    if (window.boxOpen) {
-        return repeat ? swallow : native;
+    const Key what = boardKey(event);
+    if (!window.boxOpen || !repeat) {
+        key.forBox = window.boxOpen && (what == Key::Activate || what == Key::Escape);
     }
-    return onBoard(boardKey(event), repeat, window);
+    if (window.boxOpen) {
+        return key.forBox || repeat ? swallow : native;
+    }
+    return onBoard(what, repeat, window);
 }
 
 KeyAnswer KeyPolicy::up(const KeyEvent& event, const Window& window) {
@@ -69,8 +77,15 @@ KeyAnswer KeyPolicy::up(const KeyEvent& event, const Window& window) {
     key.down = false;
     key.released = true;
     key.lastUp = event.time;
+    // A repeat that the toolkit marks comes as an up and a down: its up is
+    // no release.
+    const bool answers = window.boxOpen && key.forBox && !event.repeat;
+    key.forBox = key.forBox && event.repeat;
+    if (answers) {
+        return {KeyAnswer::Act::Answer, -1};
+    }
     // The card was clicked on the press: its up has nothing left to do.
-    const bool onBoard = boardKey(event) != Key::Other && onACard(window);
+    const bool onBoard = isBoardKey(boardKey(event)) && onACard(window);
     return !window.boxOpen && onBoard ? swallow : native;
 }
 
@@ -79,7 +94,7 @@ KeyAnswer KeyPolicy::onBoard(Key key, bool repeat, const Window& window) {
         window.lastCard < Controls::cardCount) {
         return {KeyAnswer::Act::Focus, window.lastCard};
     }
-    if (key == Key::Other || !onACard(window)) {
+    if (!isBoardKey(key) || !onACard(window)) {
         return native;
     }
     if (window.refusing) {

@@ -14,8 +14,11 @@ namespace diruvari {
 //   down for a key already down, a down the toolkit marks as a repeat, or a
 //   down at the time of that key's last up) never clicks, and a down with no
 //   time after an up is a fresh press;
-// - while a box stands no key reaches the board, and a key's repeats never
-//   answer the box: only a fresh press does;
+// - while a box stands no key reaches the board; Activate and Escape answer
+//   the box as they are let go, when their press came fresh while it stood,
+//   so that a key held into the box, or its repeats, never answer it (and
+//   a box that went at the press would lose the release to the window
+//   behind it);
 // - while no card has the focus, an arrow puts it back on the card that had
 //   it last, so that the board is never lost to a player who cannot see it;
 // - every other key, and every key but the arrows while no card has the
@@ -41,6 +44,7 @@ class KeyPolicy final {
         int code;
         bool down;
         bool released;  // `lastUp` holds the time of an up
+        bool forBox;    // pressed afresh while the box stood
         KeyTime lastUp;
     };
     State& state(int code);

@@ -6,8 +6,8 @@
 namespace diruvari {
 
 // A key as the host sees it: the arrows, the keys that click the focused
-// card (Space, Return and Enter), and every other key.
-enum class Key { Left, Right, Up, Down, Activate, Other };
+// card (Space, Return and Enter), Escape, and every other key.
+enum class Key { Left, Right, Up, Down, Activate, Escape, Other };
 
 // The toolkit's own time of a key event, in its own unit. Only equality
 // counts: the X server stamps the release and the press of an autorepeat
@@ -52,6 +52,7 @@ struct KeyAnswer {
         Swallow,  // nobody sees it
         Focus,    // the focus moves to `card`
         Click,    // `card` is clicked, as by the mouse
+        Answer,   // the box that stands is answered, as by OK
     };
     Act act = Act::Native;
     int card = -1;
@@ -59,10 +60,11 @@ struct KeyAnswer {
     bool operator==(const KeyAnswer&) const = default;
 };
 
-// Does what the answer says, with the toolkit's own focus(k) and click(k).
-// True when the event is done with: nothing else of the toolkit may see it.
-template <typename Focus, typename Click>
-bool carryOut(const KeyAnswer& answer, Focus&& focus, Click&& click) {
+// Does what the answer says, with the toolkit's own focus(k), click(k) and
+// answer(). True when the event is done with: nothing else of the toolkit
+// may see it.
+template <typename Focus, typename Click, typename Answer>
+bool carryOut(const KeyAnswer& answer, Focus&& focus, Click&& click, Answer&& answerBox) {
     switch (answer.act) {
         case KeyAnswer::Act::Native:
             return false;
@@ -71,6 +73,9 @@ bool carryOut(const KeyAnswer& answer, Focus&& focus, Click&& click) {
             break;
         case KeyAnswer::Act::Click:
             click(answer.card);
+            break;
+        case KeyAnswer::Act::Answer:
+            answerBox();
             break;
         case KeyAnswer::Act::Swallow:
             break;

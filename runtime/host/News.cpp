@@ -2,14 +2,11 @@
 #include "runtime/host/News.h"
 
 #include "window/CardName.h"
-#include "window/FrameState.h"
 
 namespace diruvari {
 
 News::News(Controls& controls)
-    : controls_(controls),
-      selected_(markedCard(controls.Frame())),
-      cards_(controls.Cards().caption()) {}
+    : controls_(controls), selected_(controls.selectedCard()), cards_(controls.Cards().caption()) {}
 
 std::string News::after(bool dealt) const {
     if (dealt) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// libFuzzer's bytes as a sequence of events on the real host over the fake
-// window layer: clicks, Reset, keys of any code, time and modifiers (times
-// that go backwards, repeat or are none), a focus anywhere or nowhere, focus
-// losses, closes at any point, and boxes answered as they open or by a later
-// event, with any of these while they stand. After every event the game must
+// libFuzzer's bytes as a sequence of events on the real host and controls
+// over a recording view: clicks, Reset, keys of any code, time and modifiers
+// (times that go backwards, repeat or are none), a focus anywhere or nowhere,
+// focus losses, closes at any point, and boxes answered by a later event,
+// with any of these while they stand. After every event the game must
 // still be a game: a level and its quota, labels that say them, cards of the
 // level's colours, a frame on the selected card; behind a standing box
 // nothing changes, after the end nothing runs, and the window closes once at
@@ -18,7 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeGame.h"
-#include "FakeToolkit.h"
+#include "RecordingView.h"
 #include "game/Form1.h"
 #include "runtime/Fault.h"
 #include "runtime/Generator.h"
@@ -63,9 +63,9 @@ class Session {
   public:
     Session(const std::uint8_t* data, std::size_t size)
         : bytes_(data, size),
-          host_(toolkit_,
-                std::make_unique<Generator>([seed = size] { return seed * 2654435761U; })) {
-        toolkit_.whileBoxOpen = [this](const std::string&) { insideBox(); };
+          host_(view_, std::make_unique<Generator>([seed = size] { return seed * 2654435761U; })) {
+        view_.host = &host_;
+        view_.logging = false;
     }
 
     void run() {
@@ -87,7 +87,7 @@ class Session {
         host_.form().lvl = static_cast<std::int16_t>(b % 10);
         host_.resetChosen();
         host_.form().cardsleft = static_cast<std::int16_t>(1 + b / 10 % 3);
-        toolkit_.fakeControls.cards.setCaption("Cards:" + numberText(host_.form().cardsleft));
+        host_.controls().Cards().setCaption("Cards:" + numberText(host_.form().cardsleft));
     }
 
     void event(std::uint8_t op) {
@@ -107,7 +107,7 @@ class Session {
                 break;
             case 5:
                 // OK on a box that stands, or on none.
-                toolkit_.answerBox();
+                view_.answerBox();
                 break;
             default:
                 // Rarely: a close ends the session's interest.
@@ -119,70 +119,63 @@ class Session {
 
     void key(bool down) {
         // The focus anywhere: on a card, on nothing, or on an index no card has.
-        toolkit_.focus = static_cast<int>(static_cast<std::int8_t>(bytes_.next())) % 20;
+        view_.focus = static_cast<int>(static_cast<std::int8_t>(bytes_.next())) % 20;
         const std::uint8_t how = bytes_.next();
         const KeyEvent event{
-            static_cast<Key>(how % 6), bytes_.next(),     how & 0x40 ? 0 : bytes_.time(),
+            static_cast<Key>(how % 7), bytes_.next(),     how & 0x40 ? 0 : bytes_.time(),
             (how & 0x80) != 0,         (how & 0x20) != 0, bytes_.next() & 15U};
         const KeyAnswer answer = down ? host_.keyDown(event) : host_.keyUp(event);
         check(answer.card >= -1 && answer.card < 16, "an answer names no card");
-        if (answer.act == KeyAnswer::Act::Click) {
-            host_.cardClicked(answer.card);
-        }
-    }
-
-    // What the player does as a box opens; the box is then answered at
-    // once, or stands until a later event answers it, or the window closes.
-    void insideBox() {
-        for (int i = 0, n = bytes_.next() % 4; i < n && !bytes_.done(); ++i) {
-            event(bytes_.next());
-        }
-        toolkit_.answersAtOnce = bytes_.next() % 2 == 0;
+        check(answer.act != KeyAnswer::Act::Answer || host_.boxStanding(),
+              "a key answers a box that does not stand");
+        carryOut(
+            answer, [this](int k) { view_.focus = k; }, [this](int k) { host_.cardClicked(k); },
+            [this] { view_.answerBox(); });
     }
 
     // All that an event may change, as text.
     std::string state() {
-        const test::FakeControls& c = toolkit_.fakeControls;
-        std::string text = c.level.caption() + c.cards.caption() + c.colors.caption() +
-                           (c.frame.visible() ? c.frame.tag() : "-") +
+        const Controls& c = host_.controls();
+        std::string text = c.label(0).caption() + c.label(1).caption() + c.label(2).caption() +
+                           (c.Frame().visible() ? c.Frame().tag() : "-") +
                            std::to_string(host_.form().lvl * 1000 + host_.form().cardsleft);
-        for (const test::FakeCard& card : c.card) {
-            text += ' ' + std::to_string(card.backColor());
+        for (int k = 0; k < Controls::cardCount; ++k) {
+            text += ' ' + std::to_string(c.Card(k).backColor());
         }
-        return text + ' ' + std::to_string(toolkit_.prompts.size());
+        return text + ' ' + std::to_string(view_.prompts.size());
     }
 
     // A game between events, an untouched one behind a box, and none after
     // the end.
     void invariants() {
-        check(toolkit_.quits <= 1, "the window was closed twice");
+        check(view_.quits <= 1, "the window was closed twice");
         if (host_.ended() || host_.closed()) {
             check(ended_.empty() || ended_ == state(), "game code ran after the end");
             ended_ = state();
         } else if (host_.boxStanding()) {
             // Behind one box; the next box may follow a change, as a won
             // level's deal comes before the dead board's box.
-            const std::size_t box = toolkit_.prompts.size();
+            const std::size_t box = view_.prompts.size();
             check(box != standingBox_ || standing_ == state(),
                   "an event reached the board behind a box");
             standing_ = state();
             standingBox_ = box;
         } else {
             standingBox_ = 0;
-            const std::string broken = test::brokenInvariant(host_.form(), toolkit_.fakeControls);
+            const std::string broken = test::brokenInvariant(host_.form(), host_.controls());
             check(broken.empty(), broken.c_str());
         }
     }
 
     Bytes bytes_;
-    test::FakeToolkit toolkit_;
+    test::RecordingView view_;
     Host host_;
     std::string standing_;         // the game behind the standing box
     std::size_t standingBox_ = 0;  // which box that is, counted from 1
     std::string ended_;            // the game as it ended
 };
 
-// The fake window layer's complaints are GoogleTest failures; here, where no
+// The recording view's complaints are GoogleTest failures; here, where no
 // test runs, each one stops the run as a broken invariant does.
 struct AbortOnFailure final : testing::EmptyTestEventListener {
     void OnTestPartResult(const testing::TestPartResult& result) override {

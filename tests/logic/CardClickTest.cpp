@@ -23,13 +23,13 @@ class CardClick : public testing::Test {
     }
 
     void expectSelected(int k) {
-        EXPECT_TRUE(game.controls.frame.visible()) << k;
-        EXPECT_EQ(game.controls.frame.tag(), std::to_string(k));
-        EXPECT_EQ(game.controls.frame.left(), 495 * (k % 4)) << k;
-        EXPECT_EQ(game.controls.frame.top(), 495 * (k / 4)) << k;
+        EXPECT_TRUE(game.controls.Frame().visible()) << k;
+        EXPECT_EQ(game.controls.Frame().tag(), std::to_string(k));
+        EXPECT_EQ(game.controls.Frame().left(), 495 * (k % 4)) << k;
+        EXPECT_EQ(game.controls.Frame().top(), 495 * (k / 4)) << k;
     }
     void pair(int selected, int clicked, int newColour) {
-        game.controls.frame.setVisible(false);
+        game.controls.Frame().setVisible(false);
         game.click(selected);
         game.random.scriptDraws({newColour}, 3);
         game.click(clicked);
@@ -40,12 +40,12 @@ class CardClick : public testing::Test {
 
 TEST_F(CardClick, FirstClickSelectsOnTheCardsGridCellAndCountsNothing) {
     for (const int k : {0, 5, 15, 3, 12}) {
-        game.controls.frame.setVisible(false);
+        game.controls.Frame().setVisible(false);
         game.click(k);
         expectSelected(k);
     }
     EXPECT_EQ(game.form.cardsleft, 15);
-    EXPECT_TRUE(game.toolkit.prompts.empty());
+    EXPECT_TRUE(game.prompts().empty());
 }
 
 TEST_F(CardClick, ClicksThatMakeNoPairMoveTheSelectionAndCountNothing) {
@@ -58,22 +58,22 @@ TEST_F(CardClick, ClicksThatMakeNoPairMoveTheSelectionAndCountNothing) {
         {3, 4},   // the end of one row and the start of the next
     };
     for (const auto& [selected, clicked] : cases) {
-        game.controls.frame.setVisible(false);
+        game.controls.Frame().setVisible(false);
         game.click(selected);
         game.click(clicked);
         expectSelected(clicked);
         EXPECT_EQ(game.form.cardsleft, 15) << selected << " with " << clicked;
         EXPECT_EQ(game.board(), board);
     }
-    EXPECT_EQ(game.controls.cards.caption(), "Cards: 15");
+    EXPECT_EQ(game.controls.Cards().caption(), "Cards: 15");
 }
 
 TEST_F(CardClick, APairRepaintsTheSelectedCardHidesTheFrameAndCountsDown) {
     pair(3, 7, 1);
-    EXPECT_FALSE(game.controls.frame.visible());
+    EXPECT_FALSE(game.controls.Frame().visible());
     EXPECT_EQ(game.board(), "YGCG BRBB MGRY CMYY") << "3 repainted green, 7 kept";
     EXPECT_EQ(game.form.cardsleft, 14);
-    EXPECT_EQ(game.controls.cards.caption(), "Cards: 14");
+    EXPECT_EQ(game.controls.Cards().caption(), "Cards: 14");
     game.click(7);
     game.click(3);
     EXPECT_EQ(game.form.cardsleft, 14) << "3 and 7 no longer match";
@@ -100,23 +100,18 @@ TEST_F(CardClick, ARepaintInTheSameColourLetsTheSamePairCountAgain) {
 
 TEST_F(CardClick, TheWinningPairLeavesCardsZeroOnScreenThenScansTheNextBoard) {
     game.form.cardsleft = 1;
-    std::string cardsWhileOpen;
-    game.toolkit.whileBoxOpen = [&](const std::string& prompt) {
-        if (prompt == wonBox) {
-            cardsWhileOpen = game.controls.cards.caption();
-        }
-    };
     game.click(14);
     game.random.scriptDraws({0}, 3);
     game.random.scriptDraws(boardDraws("RGBR GBRG BRGB RGBR"), 3);  // level 2, dead
     game.random.scriptDraws(boardDraws("RRBR GBRG BRGB RGBR"), 3);  // level 2 again
     game.click(15);
-    EXPECT_EQ(cardsWhileOpen, "Cards: 0");
-    EXPECT_EQ(game.toolkit.prompts, (std::vector<std::string>{wonBox, deadBox}));
+    EXPECT_EQ(game.controls.Cards().caption(), "Cards: 0") << "while the box stands";
+    EXPECT_EQ(game.answer(), 2);
+    EXPECT_EQ(game.prompts(), (std::vector<std::string>{wonBox, deadBox}));
     EXPECT_EQ(game.form.lvl, 2);
     EXPECT_EQ(game.form.cardsleft, 25);
     EXPECT_EQ(game.board(), "RRBR GBRG BRGB RGBR");
-    EXPECT_FALSE(game.controls.frame.visible());
+    EXPECT_FALSE(game.controls.Frame().visible());
 }
 
 TEST_F(CardClick, TheFinalPairEndsTheGameWithNoScanAfterIt) {
@@ -125,21 +120,21 @@ TEST_F(CardClick, TheFinalPairEndsTheGameWithNoScanAfterIt) {
     game.setBoard("RRBR GBRG BRGB RGBR");
     game.click(0);
     game.random.scriptDraws({2}, 6);  // leaves a dead board that a scan would report
-    EXPECT_TRUE(game.click(1));
+    EXPECT_TRUE(game.clickThrough(1));
     const std::vector<std::string> expected = {"Wow! You beat level 0!",
                                                "Cool, you beat Level 0! You win!"};
-    EXPECT_EQ(game.toolkit.prompts, expected);
+    EXPECT_EQ(game.prompts(), expected);
     EXPECT_TRUE(game.host.ended());
     EXPECT_EQ(game.rebuilds(), 0);
-    EXPECT_EQ(game.controls.cards.caption(), "Cards: 0");
+    EXPECT_EQ(game.controls.Cards().caption(), "Cards: 0");
 }
 
 TEST_F(CardClick, AFirstClickOnADeadDealSelectsThenRestartsTheLevel) {
     game.setBoard("RGBR GBRG BRGB RGBR");
     game.random.scriptDraws(boardDraws("RRGB GBRG BRGB RGBR"), 3);
-    game.click(6);
-    EXPECT_EQ(game.toolkit.prompts, std::vector<std::string>{deadBox});
-    EXPECT_FALSE(game.controls.frame.visible()) << "the restart clears the selection";
+    game.clickThrough(6);
+    EXPECT_EQ(game.prompts(), std::vector<std::string>{deadBox});
+    EXPECT_FALSE(game.controls.Frame().visible()) << "the restart clears the selection";
     EXPECT_EQ(game.form.lvl, 1);
     EXPECT_EQ(game.board(), "RRGB GBRG BRGB RGBR");
 }
@@ -147,9 +142,9 @@ TEST_F(CardClick, AFirstClickOnADeadDealSelectsThenRestartsTheLevel) {
 TEST_F(CardClick, AFrameWhoseTagNamesNoCardIsAFaultNotAFreshSelection) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     for (const std::string tag : {"", "x", "16", "-1", "2.5"}) {
-        game.controls.frame.setVisible(true);
-        game.controls.frame.setTag(tag);
-        EXPECT_EXIT(game.form.Card_Click(6), testing::ExitedWithCode(faultStatus),
+        game.controls.Frame().setVisible(true);
+        game.controls.Frame().setTag(tag);
+        EXPECT_EXIT(game.click(6), testing::ExitedWithCode(faultStatus),
                     "its tag \"" + tag + "\" names no card");
     }
 }

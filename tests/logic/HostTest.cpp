@@ -26,9 +26,9 @@ struct Snapshot {
 
 Snapshot snapshot(const FakeGame& game) {
     return {game.board(),
-            game.controls.frame.visible(),
-            game.controls.frame.tag(),
-            game.controls.cards.caption(),
+            game.controls.Frame().visible(),
+            game.controls.Frame().tag(),
+            game.controls.Cards().caption(),
             game.form.lvl,
             game.form.cardsleft};
 }
@@ -50,67 +50,56 @@ class HostPolicy : public testing::Test {
 };
 
 TEST_F(HostPolicy, CardZeroHasTheFocusAtStart) {
-    EXPECT_EQ(game.toolkit.focus, 0);
-    EXPECT_EQ(game.toolkit.shows, 1);
+    EXPECT_EQ(game.view.focus, 0);
+    EXPECT_EQ(game.view.shows, 1);
 }
 
-TEST_F(HostPolicy, EveryEventWhileABoxStandsIsRefused) {
-    const std::function<void(Host&)> events[] = {
-        [](Host& host) { host.cardClicked(0); },
-        [](Host& host) { host.cardClicked(1); },
-        [](Host& host) { host.resetChosen(); },
-    };
+// While the box stands, no event reaches the rules; a key answers it only
+// as a fresh press is let go, and OK resumes the event that waits.
+TEST_F(HostPolicy, EveryEventWhileABoxStandsIsRefusedAndAKeyAnswersIt) {
     game.random.scriptDraws(boardDraws(onePair), 3);
     game.setBoard("RGBR GBRG BRGB RGBR");
-    int refused = 0;
-    game.toolkit.whileBoxOpen = [&](const std::string&) {
-        const Snapshot before = snapshot(game);
-        for (const auto& event : events) {
-            event(game.host);
-            EXPECT_EQ(snapshot(game), before) << "event " << refused << " reached the rules";
-            ++refused;
-        }
-    };
     game.click(5);
-    EXPECT_EQ(refused, 3);
+    ASSERT_TRUE(game.host.boxStanding());
+    const Snapshot before = snapshot(game);
+    game.click(0);
+    game.click(1);
+    game.reset();
+    EXPECT_EQ(snapshot(game), before) << "an event reached the rules behind the box";
     EXPECT_EQ(game.prompts(), std::vector<std::string>{deadBox}) << "no box from a refused event";
+    EXPECT_EQ(game.rebuilds(), 0) << "the restart comes after OK";
+    const KeyEvent enter{Key::Activate, 13, 100};
+    EXPECT_EQ(game.host.keyDown(enter), KeyAnswer{KeyAnswer::Act::Swallow});
+    EXPECT_EQ(game.host.keyUp(enter), KeyAnswer{KeyAnswer::Act::Answer});
+    game.view.answerBox();
+    EXPECT_FALSE(game.host.boxStanding());
     EXPECT_EQ(game.rebuilds(), 1) << "only the dead board's restart";
 }
 
-TEST_F(HostPolicy, AModalBoxOfTheToolkitsOwnBlocksTheBoardToo) {
-    game.toolkit.boxStanding = true;
-    const Snapshot before = snapshot(game);
-    game.click(0);
-    game.reset();
-    EXPECT_EQ(snapshot(game), before);
-    game.toolkit.boxStanding = false;
-    game.click(0);
-    EXPECT_TRUE(game.controls.frame.visible()) << "the board answers once the box has gone";
-}
-
 TEST_F(HostPolicy, TheFocusGoesBackToItsCardAfterABoxAndAfterARebuild) {
-    game.toolkit.focus = 11;
+    game.view.focus = 11;
     game.random.scriptDraws(boardDraws(onePair), 3);
     game.reset();
-    EXPECT_EQ(game.toolkit.focus, 11) << "after Reset";
+    EXPECT_EQ(game.view.focus, 11) << "after Reset";
     game.setBoard("RGBR GBRG BRGB RGBR");
     game.random.scriptDraws(boardDraws(onePair), 3);
-    game.toolkit.focus = 6;
-    game.click(6);
+    game.view.focus = 6;
+    game.clickThrough(6);
     EXPECT_EQ(game.prompts(), std::vector<std::string>{deadBox});
-    EXPECT_EQ(game.toolkit.focus, 6) << "after the box and the restart";
-    game.toolkit.focus = 1;
+    EXPECT_EQ(game.view.focus, 6) << "after the box and the restart";
+    game.view.focus = 1;
     lastPairOfTheLevel(onePair);
-    game.click(1);
+    game.clickThrough(1);
     EXPECT_EQ(game.form.lvl, 2);
-    EXPECT_EQ(game.toolkit.focus, 1) << "after the won level's box and rebuild";
+    EXPECT_EQ(game.view.focus, 1) << "after the won level's box and rebuild";
 }
 
 TEST_F(HostPolicy, ScreenReadersAreToldOfEachPairAndEachNewDealOnce) {
     const auto newsOf = [this](const std::function<void()>& event) {
-        game.toolkit.news.clear();
+        game.view.news.clear();
         event();
-        return game.toolkit.news;
+        game.answer();
+        return game.view.news;
     };
     using News = std::vector<std::string>;
     const News deal{"Level: 1. Cards: 15. Colors: 3."};
@@ -123,12 +112,15 @@ TEST_F(HostPolicy, ScreenReadersAreToldOfEachPairAndEachNewDealOnce) {
     EXPECT_EQ(newsOf([&] { game.reset(); }), deal) << "Reset";
     game.setBoard("RGBR GBRG BRGB RGBR");
     game.random.scriptDraws(boardDraws(onePair), 3);
-    EXPECT_EQ(newsOf([&] { game.click(6); }), deal) << "a dead board's restart";
+    EXPECT_EQ(newsOf([&] {
+                  game.click(6);
+                  game.reset();
+              }),
+              deal)
+        << "a dead board's restart, and nothing of a Reset refused behind its box";
     lastPairOfTheLevel(onePair);
     EXPECT_EQ(newsOf([&] { game.click(1); }), News{"Level: 2. Cards: 25. Colors: 3."})
         << "the next level's deal, not the winning pair";
-    game.toolkit.boxStanding = true;
-    EXPECT_EQ(newsOf([&] { game.reset(); }), News{}) << "a refused event";
 }
 
 TEST_F(HostPolicy, TheEndClosesOnceAndEveryLaterEventIsRefused) {
@@ -136,9 +128,9 @@ TEST_F(HostPolicy, TheEndClosesOnceAndEveryLaterEventIsRefused) {
     game.form.cardsleft = 1;
     game.click(0);
     game.random.scriptDraws({0}, 6);
-    EXPECT_TRUE(game.click(1));
+    EXPECT_TRUE(game.clickThrough(1));
     game.host.windowClosed();
-    EXPECT_EQ(game.toolkit.quits, 1) << "the window closing after the end closes nothing more";
+    EXPECT_EQ(game.view.quits, 1) << "the window closing after the end closes nothing more";
     EXPECT_EQ(game.rebuilds(), 0);
     const Snapshot after = snapshot(game);
     game.click(0);
@@ -147,77 +139,59 @@ TEST_F(HostPolicy, TheEndClosesOnceAndEveryLaterEventIsRefused) {
     EXPECT_EQ(game.prompts().size(), 2U) << "no box after the end";
 }
 
-TEST_F(HostPolicy, ClosingWhileABoxStandsEndsTheGameInsideThatEvent) {
-    lastPairOfTheLevel(onePair);
-    game.toolkit.whileBoxOpen = [this](const std::string&) { game.host.windowClosed(); };
-    EXPECT_TRUE(game.click(1));
-    EXPECT_TRUE(game.host.closed());
-    EXPECT_EQ(game.prompts(), std::vector<std::string>{wonBox});
-    EXPECT_EQ(game.rebuilds(), 0) << "no rebuild after the close";
-    EXPECT_EQ(game.controls.cards.caption(), "Cards: 0");
-    EXPECT_EQ(game.toolkit.quits, 1) << "the box's close and the end close the window once";
-    game.click(0);
-    EXPECT_EQ(game.controls.cards.caption(), "Cards: 0");
-}
-
-// A toolkit whose box has no loop of its own reports OK later: the event
-// waits in the host, the board stands still behind the box, and OK, or a
-// close, decides what comes next.
-TEST_F(HostPolicy, ABoxAnsweredLaterHoldsItsEventUntilOKOrTheClose) {
-    game.toolkit.answersAtOnce = false;
+// The event waits in the host while its box stands, the board still
+// behind it; OK, or a close, decides what comes next.
+TEST_F(HostPolicy, ABoxHoldsItsEventUntilOKOrTheClose) {
     lastPairOfTheLevel(onePair);
     game.click(1);
     EXPECT_TRUE(game.host.boxStanding());
-    EXPECT_EQ(game.controls.cards.caption(), "Cards: 0") << "the pair shows while the box stands";
-    const Snapshot behind = snapshot(game);
-    game.click(5);
-    game.reset();
-    EXPECT_EQ(snapshot(game), behind) << "an event reached the board behind the box";
-    EXPECT_EQ(game.rebuilds(), 0) << "the rebuild comes after OK";
-    game.toolkit.answerBox();
+    EXPECT_EQ(game.controls.Cards().caption(), "Cards: 0") << "the pair shows while the box stands";
+    game.view.answerBox();
     EXPECT_EQ(game.form.lvl, 2);
     EXPECT_EQ(game.rebuilds(), 1);
     // The final win: two boxes one after the other, then the end, once.
     game.form.lvl = 0;
     lastPairOfTheLevel(onePair);
     game.click(1);
-    game.toolkit.answerBox();
+    game.view.answerBox();
     EXPECT_EQ(game.prompts().back(), "Cool, you beat Level 0! You win!");
     EXPECT_FALSE(game.host.ended()) << "the end came before the second box's OK";
-    game.toolkit.answerBox();
+    game.view.answerBox();
     EXPECT_TRUE(game.host.ended());
-    EXPECT_EQ(game.toolkit.quits, 1);
+    EXPECT_EQ(game.view.quits, 1);
     EXPECT_EQ(game.prompts().size(), 3U) << "a scan after the end";
     // A close while a box stands drops its event: no rebuild after it.
     FakeGame closing;
     closing.load(onePair);
-    closing.toolkit.answersAtOnce = false;
     closing.form.cardsleft = 1;
     closing.click(0);
     closing.random.scriptDraws({0}, 3);
     closing.click(1);
     closing.host.windowClosed();
-    closing.toolkit.answerBox();
+    EXPECT_FALSE(closing.view.answerBox()) << "the close took the box down";
+    EXPECT_EQ(closing.prompts(), std::vector<std::string>{wonBox});
     EXPECT_EQ(closing.rebuilds(), 0);
-    EXPECT_EQ(closing.toolkit.quits, 1);
+    EXPECT_EQ(closing.view.quits, 1) << "the box's close and the end close the window once";
     EXPECT_TRUE(closing.host.ended());
+    closing.click(0);
+    EXPECT_EQ(closing.controls.Cards().caption(), "Cards: 0");
 }
 
 TEST_F(HostPolicy, ClosingTheWindowRefusesWhatComesAfter) {
     game.host.windowClosed();
     game.host.windowClosed();
-    EXPECT_EQ(game.toolkit.quits, 1) << "a close is asked of the toolkit once";
+    EXPECT_EQ(game.view.quits, 1) << "a close is asked of the toolkit once";
     EXPECT_FALSE(game.host.ended());
     game.click(3);
     game.reset();
-    EXPECT_FALSE(game.controls.frame.visible());
+    EXPECT_FALSE(game.controls.Frame().visible());
     EXPECT_EQ(game.rebuilds(), 0);
 }
 
 TEST(HostSetUp, NeedsASourceOfRandomNumbers) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    FakeToolkit toolkit;
-    EXPECT_EXIT(Host(toolkit, nullptr), testing::ExitedWithCode(faultStatus),
+    RecordingView view;
+    EXPECT_EXIT(Host(view, nullptr), testing::ExitedWithCode(faultStatus),
                 "needs a source of random numbers");
 }
 
@@ -230,10 +204,20 @@ TEST(HostFaults, AnImpossibleStateStopsTheProgramWithAClearLine) {
         std::function<void(FakeGame&)> fault;
         const char* says;
     } cases[] = {
+        {"a card that does not exist",
+         [](FakeGame& game) {
+             game.controls.unload();
+             game.controls.Card(5).setBackColor(0);
+         },
+         "internal error: card 5 does not exist"},
+        {"a card created twice", [](FakeGame& game) { game.controls.loadCard(3); },
+         "internal error: card 3 was created again"},
+        {"an event resumed that waits for nothing", [](FakeGame&) { Task().resume(); },
+         "internal error: an event was resumed that waits for nothing"},
         {"a frame whose tag names no card",
          [](FakeGame& game) {
-             game.controls.frame.setVisible(true);
-             game.controls.frame.setTag("16");
+             game.controls.Frame().setVisible(true);
+             game.controls.Frame().setTag("16");
              game.click(4);
          },
          "internal error: the selection frame shows, but its tag \"16\" names no card"},

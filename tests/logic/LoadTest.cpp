@@ -15,24 +15,20 @@ namespace diruvari::test {
 namespace {
 
 TEST(Loadobj, CreatesCardsColumnByColumnAndPlacesAllSixteenOnTheGrid) {
-    FakeControls controls;
+    RecordingView view;
+    Controls controls(view);
+    view.log.clear();
     loadobj(controls);
-    std::vector<std::string> created;
-    for (const auto& entry : controls.log.entries) {
-        created.push_back(entry);
-    }
-    const std::vector<std::string> expected = {
-        "load 4", "load 8",  "load 12", "load 1", "load 5", "load 9",  "load 13", "load 2",
-        "load 6", "load 10", "load 14", "load 3", "load 7", "load 11", "load 15"};
-    EXPECT_EQ(created, expected);
+    const std::vector<std::string> created = {
+        "show 4", "show 8",  "show 12", "show 1", "show 5", "show 9",  "show 13", "show 2",
+        "show 6", "show 10", "show 14", "show 3", "show 7", "show 11", "show 15"};
+    EXPECT_EQ(view.log, created);
     for (int k = 0; k < 16; ++k) {
-        const FakeCard& card = controls.card.at(k);
-        EXPECT_TRUE(card.isVisible()) << k;
+        const CardControl& card = controls.Card(k);
+        EXPECT_TRUE(card.visible()) << k;
         EXPECT_EQ(card.left(), 45 + 495 * (k % 4)) << k;
         EXPECT_EQ(card.top(), 45 + 495 * (k / 4)) << k;
     }
-    EXPECT_EQ(controls.card.at(15).left(), 45 + 3 * 495);
-    EXPECT_EQ(controls.card.at(12).top(), 45 + 3 * 495);
 }
 
 // The level table as the game is designed: level, quota, colours.
@@ -58,24 +54,25 @@ TEST(FormLoad, FirstLoadIsLevelOneWithItsLabelsAndAThreeColourDeal) {
     game.load("RGBR GBRG BRGB RGBB");
     EXPECT_EQ(game.form.lvl, 1);
     EXPECT_EQ(game.form.cardsleft, 15);
-    EXPECT_EQ(game.controls.level.caption(), "Level: 1");
-    EXPECT_EQ(game.controls.cards.caption(), "Cards: 15");
-    EXPECT_EQ(game.controls.colors.caption(), "Colors: 3");
+    EXPECT_EQ(game.controls.Level().caption(), "Level: 1");
+    EXPECT_EQ(game.controls.Cards().caption(), "Cards: 15");
+    EXPECT_EQ(game.controls.Colors().caption(), "Colors: 3");
     EXPECT_EQ(game.board(), "RGBR GBRG BRGB RGBB");
-    EXPECT_FALSE(game.controls.frame.visible());
+    EXPECT_FALSE(game.controls.Frame().visible());
     EXPECT_EQ(game.random.reseeds, 1);
-    EXPECT_TRUE(game.toolkit.prompts.empty()) << "the load runs no scan";
+    EXPECT_TRUE(game.prompts().empty()) << "the load runs no scan";
 }
 
 TEST(FormLoad, ReseedsThenBuildsThenWritesLabelsCardsColorsLevelBeforeTheDeal) {
     FakeGame game;
     game.random.scriptDraws(std::vector<int>(16, 0), 3);
+    game.view.log.clear();
     game.host.start();
-    const auto& log = game.controls.log.entries;
+    const auto& log = game.view.log;
     const auto at = [&log](const std::string& entry) {
         return std::find(log.begin(), log.end(), entry) - log.begin();
     };
-    EXPECT_LT(at("load 15"), at("caption Cards: 15"));
+    EXPECT_LT(at("show 15"), at("caption Cards: 15"));
     EXPECT_LT(at("caption Cards: 15"), at("caption Colors: 3"));
     EXPECT_LT(at("caption Colors: 3"), at("caption Level: 1"));
     EXPECT_LT(at("caption Level: 1"), at("color 0"));
@@ -99,14 +96,14 @@ TEST(FormLoad, EachLevelDealsFromItsOwnColoursOnly) {
             game.random.script.push_back(drawFor(k % row.colors, row.colors));
         }
         game.random.script.push_back(std::nextafter(1.0F, 0.0F));
-        game.host.runtime().rebuildWindow();
+        game.host.rebuildWindow();
         EXPECT_EQ(game.form.lvl, row.level);
-        EXPECT_EQ(game.controls.level.caption(), "Level: " + std::to_string(row.level));
-        EXPECT_EQ(game.controls.cards.caption(), "Cards: " + std::to_string(row.cards));
-        EXPECT_EQ(game.controls.colors.caption(), "Colors: " + std::to_string(row.colors));
+        EXPECT_EQ(game.controls.Level().caption(), "Level: " + std::to_string(row.level));
+        EXPECT_EQ(game.controls.Cards().caption(), "Cards: " + std::to_string(row.cards));
+        EXPECT_EQ(game.controls.Colors().caption(), "Colors: " + std::to_string(row.colors));
         std::set<ColorValue> seen;
-        for (const FakeCard& card : game.controls.card) {
-            seen.insert(card.backColor());
+        for (int k = 0; k < 16; ++k) {
+            seen.insert(game.controls.Card(k).backColor());
         }
         const std::set<ColorValue> expected(palette.begin(), palette.begin() + row.colors);
         EXPECT_EQ(seen, expected) << "level " << row.level;
@@ -121,7 +118,7 @@ TEST(FormLoad, AStartAfterLevelNineWrapsToLevelZero) {
     game.host.start();
     EXPECT_EQ(game.form.lvl, 0);
     EXPECT_EQ(game.form.cardsleft, 100);
-    EXPECT_EQ(game.controls.level.caption(), "Level: 0");
+    EXPECT_EQ(game.controls.Level().caption(), "Level: 0");
     EXPECT_EQ(game.board(), "CCCC CCCC CCCC CCCC");
 }
 

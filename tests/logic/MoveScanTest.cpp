@@ -12,13 +12,17 @@ namespace {
 
 const std::string noMoves = "Sorry, there are no more moves.";
 
-// Scans the board on a loaded level-1 game; true when the scan found a move.
+// Scans the board on a loaded level-1 game, after a click that selects a
+// card; true when the scan found a move.
 bool scanFindsAMove(FakeGame& game, const std::string& board) {
     game.setBoard(board);
-    game.toolkit.prompts.clear();
+    game.controls.Frame().setVisible(false);
+    game.view.prompts.clear();
     game.forgetRebuilds();
-    game.form.colorcheck();
-    return game.toolkit.prompts.empty();
+    game.click(0);
+    const bool found = game.prompts().empty();
+    game.answer();
+    return found;
 }
 
 class MoveScan : public testing::Test {
@@ -33,7 +37,7 @@ class MoveScan : public testing::Test {
 TEST_F(MoveScan, RowEndsAndStartsOfTheNextRowAreNoPair) {
     // 3 and 4 are yellow, 7 and 8 blue, 11 and 12 green; nothing else matches.
     EXPECT_FALSE(scanFindsAMove(game, "RGBY YRGB BYRG GBYR"));
-    EXPECT_EQ(game.toolkit.prompts, std::vector<std::string>{noMoves});
+    EXPECT_EQ(game.prompts(), std::vector<std::string>{noMoves});
 }
 
 TEST_F(MoveScan, ASinglePairAnywhereIsAMove) {
@@ -49,13 +53,11 @@ TEST_F(MoveScan, ASinglePairAnywhereIsAMove) {
 
 TEST_F(MoveScan, ADeadBoardIsAnnouncedOnceAndItsLevelRestarts) {
     game.form.lvl = 5;
-    game.setBoard("RGBY GBYR BYRG YRGB");
-    game.toolkit.prompts.clear();
-    game.form.colorcheck();
-    EXPECT_EQ(game.toolkit.prompts, std::vector<std::string>{noMoves});
+    EXPECT_FALSE(scanFindsAMove(game, "RGBY GBYR BYRG YRGB"));
+    EXPECT_EQ(game.prompts(), std::vector<std::string>{noMoves});
     EXPECT_EQ(game.rebuilds(), 1);
     EXPECT_EQ(game.form.lvl, 5);
-    EXPECT_EQ(game.controls.level.caption(), "Level: 5");
+    EXPECT_EQ(game.controls.Level().caption(), "Level: 5");
     EXPECT_EQ(game.form.cardsleft, 50);
 }
 

@@ -48,7 +48,7 @@ class RandomPlay {
     int chooseCard();
     // The pair whose repaint leaves the most pairs, or none.
     std::optional<std::pair<int, int>> bestPair();
-    ColorValue colour(int k) const { return game_->controls.card[k].backColor(); }
+    ColorValue colour(int k) const { return game_->controls.Card(k).backColor(); }
     Colours board() const;
     int moves() const { return movesOn(board()); }
     void check();
@@ -68,14 +68,9 @@ class RandomPlay {
 
 void RandomPlay::newGame() {
     game_ = std::make_unique<FakeGame>();
-    game_->controls.log.enabled = false;
+    game_->view.logging = false;
     const std::uint64_t clock = generatorSeed_++;
     game_->random.useGenerator(Generator([clock] { return clock; }));
-    game_->toolkit.whileBoxOpen = [this](const std::string& prompt) {
-        if (prompt == deadBox) {
-            ASSERT_EQ(moves(), 0) << "reported dead: " << game_->board();
-        }
-    };
     game_->host.start();
     level_ = 1;
     cardsleft_ = 15;
@@ -132,7 +127,7 @@ int RandomPlay::chooseCard() {
 }
 
 void RandomPlay::step() {
-    game_->toolkit.prompts.clear();
+    game_->view.prompts.clear();
     if (chance(0.0005)) {
         reset();
     } else {
@@ -150,7 +145,14 @@ void RandomPlay::reset() {
 void RandomPlay::click(int k) {
     const bool pairs = selected_ && neighbours(*selected_, k) && colour(*selected_) == colour(k);
     const int rebuilds = game_->rebuilds();
-    if (game_->click(k)) {
+    game_->click(k);
+    while (game_->view.boxStanding) {
+        if (game_->prompts().back() == deadBox) {
+            ASSERT_EQ(moves(), 0) << "reported dead: " << game_->board();
+        }
+        game_->view.answerBox();
+    }
+    if (game_->host.ended()) {
         ASSERT_TRUE(pairs && level_ == 0 && cardsleft_ == 1) << "the game ended early";
         ++wins_;
         newGame();
@@ -162,7 +164,7 @@ void RandomPlay::click(int k) {
         level_ = (level_ + 1) % 10;
         ++levelsWon_;
     }
-    const bool dead = !game_->toolkit.prompts.empty() && game_->toolkit.prompts.back() == deadBox;
+    const bool dead = !game_->view.prompts.empty() && game_->view.prompts.back() == deadBox;
     if (cardsleft_ == 0 || dead) {
         cardsleft_ = levelRow(level_).cards;
         selected_.reset();
@@ -177,9 +179,9 @@ void RandomPlay::check() {
     ASSERT_EQ(brokenInvariant(game_->form, game_->controls), "");
     ASSERT_EQ(game_->form.lvl, level_);
     ASSERT_EQ(game_->form.cardsleft, cardsleft_);
-    ASSERT_EQ(game_->controls.frame.visible(), selected_.has_value());
+    ASSERT_EQ(game_->controls.Frame().visible(), selected_.has_value());
     if (selected_) {
-        ASSERT_EQ(game_->controls.frame.tag(), std::to_string(*selected_));
+        ASSERT_EQ(game_->controls.Frame().tag(), std::to_string(*selected_));
     }
 }
 

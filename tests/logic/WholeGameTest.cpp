@@ -27,7 +27,7 @@ std::optional<Pair> findPair(const FakeGame& game) {
     for (int a = 0; a < 16; ++a) {
         for (const int b : {a + 1, a + 4}) {
             const bool inGrid = b < 16 && (b == a + 4 || a % 4 != 3);
-            if (inGrid && game.controls.card[a].backColor() == game.controls.card[b].backColor()) {
+            if (inGrid && game.controls.Card(a).backColor() == game.controls.Card(b).backColor()) {
                 return Pair{a, b};
             }
         }
@@ -55,18 +55,18 @@ TEST(WholeGame, AScriptedPlayerWinsAllTenLevelsInOrder) {
     // The first load's dead deal: the first click selects and the scan restarts.
     game.random.scriptDraws(boardDraws(liveDeal), 3);
     expectedBoxes.push_back("Sorry, there are no more moves.");
-    ASSERT_FALSE(game.click(7));
+    ASSERT_FALSE(game.clickThrough(7));
     ++restarts;
     const int levels[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0};
     for (std::size_t i = 0; i < std::size(levels); ++i) {
         const int level = levels[i];
         ASSERT_EQ(game.form.lvl, level);
-        ASSERT_EQ(game.controls.level.caption(), "Level:" + numberText(level));
+        ASSERT_EQ(game.controls.Level().caption(), "Level:" + numberText(level));
         while (true) {
             const auto pair = findPair(game);
             ASSERT_TRUE(pair) << "no move on level " << level << ": " << game.board();
-            ASSERT_FALSE(game.click(pair->selected));
-            const ColorValue kept = game.controls.card[pair->clicked].backColor();
+            ASSERT_FALSE(game.clickThrough(pair->selected));
+            const ColorValue kept = game.controls.Card(pair->clicked).backColor();
             const auto colour = std::find(palette.begin(), palette.end(), kept) - palette.begin();
             game.random.scriptDraws({static_cast<int>(colour)}, game.form.lvlcolors.at(level));
             const bool wins = game.form.cardsleft == 1;
@@ -76,7 +76,7 @@ TEST(WholeGame, AScriptedPlayerWinsAllTenLevelsInOrder) {
                     scriptLevelStart(levels[i + 1]);
                 }
             }
-            const bool ended = game.click(pair->clicked);
+            const bool ended = game.clickThrough(pair->clicked);
             ++pairs;
             if (wins) {
                 EXPECT_EQ(ended, level == 0);
@@ -87,7 +87,7 @@ TEST(WholeGame, AScriptedPlayerWinsAllTenLevelsInOrder) {
     expectedBoxes.push_back("Cool, you beat Level 0! You win!");
     EXPECT_EQ(pairs, 455);
     EXPECT_GE(restarts, 4);
-    EXPECT_EQ(game.toolkit.prompts, expectedBoxes);
+    EXPECT_EQ(game.prompts(), expectedBoxes);
     EXPECT_TRUE(game.host.ended());
     EXPECT_TRUE(game.random.script.empty()) << "every scripted number was used";
 }

@@ -162,7 +162,7 @@ TEST_F(WithOrca, TheDeadBoardsBoxIsReadAndTheRestartSpoken) {
     const std::string board = "RRBGGBRBBRGRRBRB";
     for (int k = 0; k < 16; ++k) {
         const std::size_t r = std::string("RGB").find(board[static_cast<std::size_t>(k)]);
-        game.window().Card(k).setBackColor(palette.at(r));
+        game.controls().Card(k).setBackColor(palette.at(r));
     }
     play([this] {
         ASSERT_TRUE(orca.waitFor("^Red card, row 1, column 1"));
@@ -189,7 +189,7 @@ TEST_F(WithOrca, AReturnHeldThroughTheScreenReaderPairsOnce) {
                                                                << orca.heard();
     });
     EXPECT_EQ(game.form().cardsleft, 14);
-    EXPECT_FALSE(game.window().Frame().visible());
+    EXPECT_FALSE(game.controls().Frame().visible());
 }
 
 }  // namespace

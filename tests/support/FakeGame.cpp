@@ -31,8 +31,8 @@ void FakeGame::setBoard(const std::string& board) {
 
 std::string FakeGame::board() const {
     std::vector<ColorValue> colors;
-    for (const FakeCard& c : controls.card) {
-        colors.push_back(c.backColor());
+    for (int k = 0; k < Controls::cardCount; ++k) {
+        colors.push_back(controls.Card(k).backColor());
     }
     return boardText(colors);
 }
@@ -42,12 +42,26 @@ bool FakeGame::click(int index) {
     return host.ended();
 }
 
+bool FakeGame::clickThrough(int index) {
+    click(index);
+    answer();
+    return host.ended();
+}
+
+int FakeGame::answer() {
+    int answered = 0;
+    while (view.answerBox()) {
+        ++answered;
+    }
+    return answered;
+}
+
 const Form1::LevelRow& levelRow(int lvl) {
     return *std::find_if(Form1::levelRows.begin(), Form1::levelRows.end(),
                          [lvl](const Form1::LevelRow& row) { return row.level == lvl; });
 }
 
-std::string brokenInvariant(const Form1& form, const FakeControls& controls) {
+std::string brokenInvariant(const Form1& form, const Controls& controls) {
     if (form.lvl < 0 || form.lvl > 9) {
         return "a level outside 0 to 9";
     }
@@ -55,22 +69,22 @@ std::string brokenInvariant(const Form1& form, const FakeControls& controls) {
     if (form.cardsleft < 1 || form.cardsleft > row.cards) {
         return "a count outside the level's quota";
     }
-    if (controls.level.caption() != "Level:" + numberText(form.lvl) ||
-        controls.cards.caption() != "Cards:" + numberText(form.cardsleft) ||
-        controls.colors.caption() != "Colors:" + numberText(row.colors)) {
+    if (controls.label(0).caption() != "Level:" + numberText(form.lvl) ||
+        controls.label(1).caption() != "Cards:" + numberText(form.cardsleft) ||
+        controls.label(2).caption() != "Colors:" + numberText(row.colors)) {
         return "a label that says another level, count or number of colours";
     }
     const auto* end = palette.begin() + row.colors;
-    for (const FakeCard& card : controls.card) {
-        if (std::find(palette.begin(), end, card.backColor()) == end) {
+    for (int k = 0; k < Controls::cardCount; ++k) {
+        if (std::find(palette.begin(), end, controls.Card(k).backColor()) == end) {
             return "a card of another colour";
         }
     }
-    if (controls.frame.visible()) {
-        const auto k = textToInt16(controls.frame.tag());
+    const FrameControl& frame = controls.Frame();
+    if (frame.visible()) {
+        const auto k = textToInt16(frame.tag());
         if (!k || *k < 0 || *k >= Controls::cardCount ||
-            controls.frame.left() != gridPitch * cardColumn(*k) ||
-            controls.frame.top() != gridPitch * cardRow(*k)) {
+            frame.left() != gridPitch * cardColumn(*k) || frame.top() != gridPitch * cardRow(*k)) {
             return "the frame off its card";
         }
     }

@@ -4,15 +4,14 @@
 #include <memory>
 #include <string>
 
-#include "FakeControls.h"
-#include "FakeToolkit.h"
+#include "RecordingView.h"
 #include "ScriptedRandom.h"
 #include "runtime/host/Host.h"
 
 namespace diruvari::test {
 
-// The real host and window runtime on the fake window layer, with scripted
-// random numbers: everything but the toolkit is the program's own.
+// The real host and controls on a recording view, with scripted random
+// numbers: everything but the toolkit is the program's own.
 struct FakeGame {
     FakeGame() : FakeGame(std::make_unique<ScriptedRandom>()) {}
 
@@ -23,23 +22,30 @@ struct FakeGame {
     std::string board() const;
     // A click through the host; true once the game has ended.
     bool click(int index);
+    // A click, then every box it opens answered: true once the game has ended.
+    bool clickThrough(int index);
     // "Reset" through the host.
     void reset() { host.resetChosen(); }
+    // Answers each box as it stands, until none does, as a player would:
+    // the number of boxes answered.
+    int answer();
     // Rebuilds since the first load.
-    int rebuilds() const { return toolkit.shows - 1; }
+    int rebuilds() const { return view.shows - 1; }
     // Counts rebuilds from here on.
-    void forgetRebuilds() { toolkit.shows = 1; }
-    const std::vector<std::string>& prompts() const { return toolkit.prompts; }
+    void forgetRebuilds() { view.shows = 1; }
+    const std::vector<std::string>& prompts() const { return view.prompts; }
 
-    FakeToolkit toolkit;
-    FakeControls& controls = toolkit.fakeControls;
+    RecordingView view;
     ScriptedRandom& random;
     Host host;
     Form1& form = host.form();
+    Controls& controls = host.controls();
 
   private:
     explicit FakeGame(std::unique_ptr<ScriptedRandom> scripted)
-        : random(*scripted), host(toolkit, std::move(scripted)) {}
+        : random(*scripted), host(view, std::move(scripted)) {
+        view.host = &host;
+    }
 };
 
 // The level table's row of level `lvl`, 0-9, as the rules have it.
@@ -49,6 +55,6 @@ const Form1::LevelRow& levelRow(int lvl);
 // table with a count within its quota, labels that say them, cards of the
 // level's colours only, and a frame on the card its tag names. The first
 // invariant that does not hold, or "" when all do.
-std::string brokenInvariant(const Form1& form, const FakeControls& controls);
+std::string brokenInvariant(const Form1& form, const Controls& controls);
 
 }  // namespace diruvari::test

@@ -67,7 +67,7 @@ class OnWayland : public testing::Test {
     // Every card red: any two neighbours make a pair.
     void allRed() {
         for (int k = 0; k < 16; ++k) {
-            window().Card(k).setBackColor(palette[0]);
+            game.controls().Card(k).setBackColor(palette[0]);
         }
     }
     MainWindow& window() { return game.window(); }
@@ -105,11 +105,11 @@ TEST_F(OnWayland, ShowsTheWindowToThePixelAndPlaysByPointerAndMenu) {
     const auto client = clientOnScreen();
     ASSERT_TRUE(client) << "the client area is not on the screen as Qt painted it";
     click(*client, cardCentre(5));
-    ASSERT_TRUE(window().Frame().visible()) << "the click did not select card 5";
+    ASSERT_TRUE(game.controls().Frame().visible()) << "the click did not select card 5";
     EXPECT_EQ(clientOnScreen(), client) << "the frame is not on the screen as painted";
     click(*client, cardCentre(6));
     EXPECT_EQ(game.form().cardsleft, 14);
-    EXPECT_FALSE(window().Frame().visible());
+    EXPECT_FALSE(game.controls().Frame().visible());
     // The menu bar is the window's too: its place is known from the client's.
     const QMenuBar* bar = window().menuBar();
     const QPoint reset =
@@ -125,13 +125,13 @@ TEST_F(OnWayland, AReturnHeldOnANeighbourPairsOnceAndAWinIsAnsweredByAKey) {
     game.form().cardsleft = 15;
     window().cardButton(0)->setFocus();
     xdotool({"key", "space", "Right"});
-    ASSERT_TRUE(window().Frame().visible()) << "Space did not select card 0";
+    ASSERT_TRUE(game.controls().Frame().visible()) << "Space did not select card 0";
     presses.count = 0;
     xdotool({"keydown", "Return", "sleep", "1.5", "keyup", "Return"});
     QTest::qWait(200);
     EXPECT_GE(presses.count, 10) << "the compositor did not repeat the held key";
     EXPECT_EQ(game.form().cardsleft, 14) << "the held Return did not pair exactly once";
-    EXPECT_FALSE(window().Frame().visible()) << "a repeat clicked";
+    EXPECT_FALSE(game.controls().Frame().visible()) << "a repeat clicked";
 
     // The winning pair: the box is answered by a key as soon as it is the
     // window with the keyboard.

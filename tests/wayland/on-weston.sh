@@ -57,9 +57,11 @@ for attempt in 1 2 3; do
 done
 window=$(xdotool search --class '^Weston Compositor$' | head -n 1)
 # The shell is up once it has painted its background: until then a new
-# window may not be given the keyboard.
+# window may not be given the keyboard. Its far corner tells, where weston's
+# pointer, which stands at the window's origin, never covers it.
 background() {
-    [ "$(import -window "$window" -crop 1x1+0+0 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')" = "#404040" ]
+    [ "$(import -window "$window" png:- | convert - -gravity SouthEast -crop 1x1+0+0 -depth 8 txt:- |
+        grep -o '#[0-9A-F]\{6\}')" = "#404040" ]
 }
 await "weston's shell" background || exit 1
 # The X keyboard goes to weston's window wherever the pointer is.

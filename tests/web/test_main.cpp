@@ -56,7 +56,7 @@ EMSCRIPTEN_KEEPALIVE void diruvari_test_set_level(int lvl, int cardsleft) {
 
 // Paints card k in palette colour r, as a deal would.
 EMSCRIPTEN_KEEPALIVE void diruvari_test_paint(int k, int r) {
-    game->window.Card(k).setBackColor(diruvari::palette.at(static_cast<std::size_t>(r)));
+    game->host.controls().Card(k).setBackColor(diruvari::palette.at(static_cast<std::size_t>(r)));
 }
 
 }  // extern "C"

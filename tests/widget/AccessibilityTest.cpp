@@ -27,16 +27,16 @@ TEST_F(Accessibility, EveryCardNamesItsColourAndPlaceAndFollowsItsRepaints) {
     const char* names[] = {"Red", "Green", "Blue", "Yellow", "Magenta", "Cyan"};
     for (int k = 0; k < 16; ++k) {
         const std::size_t r = static_cast<std::size_t>(k) % palette.size();
-        window().Card(k).setBackColor(palette.at(r));
+        game.controls().Card(k).setBackColor(palette.at(r));
         EXPECT_EQ(
             accessible(k, QAccessible::Name),
             QString("%1 card, row %2, column %3").arg(names[r]).arg(k / 4 + 1).arg(k % 4 + 1));
     }
     // A pair repaints card 1 with a fresh draw: its name follows.
-    window().Card(1).setBackColor(palette[0]);
+    game.controls().Card(1).setBackColor(palette[0]);
     click(1);
     click(0);
-    const auto colour = window().cardButton(1)->backColor();
+    const auto colour = game.controls().Card(1).backColor();
     const auto r = std::find(palette.begin(), palette.end(), colour) - palette.begin();
     EXPECT_EQ(accessible(1, QAccessible::Name), QString("%1 card, row 1, column 2").arg(names[r]));
 }
@@ -49,8 +49,8 @@ TEST_F(Accessibility, TheSelectedCardIsCheckedAndOnlyIt) {
     };
     click(6);
     EXPECT_TRUE(checked(6));
-    window().Card(10).setBackColor(palette[2]);
-    window().Card(6).setBackColor(palette[1]);
+    game.controls().Card(10).setBackColor(palette[2]);
+    game.controls().Card(6).setBackColor(palette[1]);
     click(10);
     for (int k = 0; k < 16; ++k) {
         EXPECT_EQ(checked(k), k == 10) << k;
@@ -88,7 +88,7 @@ TEST_F(Accessibility, TheArrowsMoveTheFocusThroughTheWindowAndSelectNothing) {
         typeKey(window(), move.key);
         EXPECT_EQ(focused(), window().cardButton(move.to)) << move.from << " key " << move.key;
     }
-    EXPECT_FALSE(window().Frame().visible());
+    EXPECT_FALSE(game.controls().Frame().visible());
 }
 
 TEST_F(Accessibility, SpaceReturnAndEnterClickTheFocusedCardAndNoOtherKeyDoes) {
@@ -97,12 +97,12 @@ TEST_F(Accessibility, SpaceReturnAndEnterClickTheFocusedCardAndNoOtherKeyDoes) {
         typeKey(window(), Qt::Key(key));
     }
     typeKey(window(), Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_FALSE(window().Frame().visible()) << "a chord or another key clicked";
+    EXPECT_FALSE(game.controls().Frame().visible()) << "a chord or another key clicked";
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-        window().Frame().setVisible(false);
+        game.controls().Frame().setVisible(false);
         typeKey(window(), key);
-        EXPECT_EQ(window().Frame().tag(), "9") << key;
-        EXPECT_TRUE(window().Frame().visible()) << key;
+        EXPECT_EQ(game.controls().Frame().tag(), "9") << key;
+        EXPECT_TRUE(game.controls().Frame().visible()) << key;
     }
 }
 

@@ -27,7 +27,7 @@ class CardClickWidget : public GameWindowTest {
         const char* board = "RGBR GRRG BGBR RGGG";
         for (int k = 0; k < 16; ++k) {
             const char c = board[k + k / 4];
-            window().Card(k).setBackColor(palette[c == 'R' ? 0 : c == 'G' ? 1 : 2]);
+            game.controls().Card(k).setBackColor(palette[c == 'R' ? 0 : c == 'G' ? 1 : 2]);
         }
     }
 
@@ -47,7 +47,7 @@ class CardClickWidget : public GameWindowTest {
         EXPECT_EQ(a.right, ring) << "card " << k;
         EXPECT_EQ(a.top, ring) << "card " << k;
         EXPECT_EQ(a.bottom, ring) << "card " << k;
-        EXPECT_EQ(a.inside, qcolor(window().cardButton(k)->backColor())) << "card " << k;
+        EXPECT_EQ(a.inside, qcolor(game.controls().Card(k).backColor())) << "card " << k;
     }
 };
 
@@ -57,7 +57,7 @@ TEST_F(CardClickWidget, TheFrameRingsTheClickedCardOutsideItsFace) {
     const QImage image = grabImage(*window().surface());
     EXPECT_EQ(image.pixelColor(36, 36), QColor(Qt::white)) << "the card's bevel is not covered";
     EXPECT_EQ(image.pixelColor(65, 65), QColor(Qt::black)) << "the card's own bevel";
-    EXPECT_EQ(image.pixelColor(30, 50), qcolor(window().cardButton(4)->backColor()))
+    EXPECT_EQ(image.pixelColor(30, 50), qcolor(game.controls().Card(4).backColor()))
         << "the ring stays beneath the card on its left";
 }
 
@@ -76,16 +76,16 @@ TEST_F(CardClickWidget, TheFrameMovesOnANonPairAndAPairRepaintsBothCardsWithoutI
     expectRing(5, false);
     expectRing(6, false);
     EXPECT_EQ(grabImage(*window().cardButton(5)).pixelColor(15, 15),
-              qcolor(window().cardButton(5)->backColor()))
+              qcolor(game.controls().Card(5).backColor()))
         << "the repainted card's face shows its new colour";
 }
 
 TEST_F(CardClickWidget, EveryCardReportsItsOwnIndex) {
     for (int k = 0; k < 16; ++k) {
-        window().Frame().setVisible(false);
+        game.controls().Frame().setVisible(false);
         QTest::mouseClick(window().windowHandle(), Qt::LeftButton, {},
                           window().surface()->mapTo(&window(), cardCentre(k)));
-        EXPECT_EQ(window().Frame().tag(), std::to_string(k));
+        EXPECT_EQ(game.controls().Frame().tag(), std::to_string(k));
     }
 }
 

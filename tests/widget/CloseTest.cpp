@@ -29,7 +29,7 @@ TEST_F(Close, OnAFreshBoard) {
 
 TEST_F(Close, WithACardSelected) {
     click(5);
-    ASSERT_TRUE(window().Frame().visible());
+    ASSERT_TRUE(game.controls().Frame().visible());
     expectClosed(runWith([this] { closeWindow(); }));
 }
 

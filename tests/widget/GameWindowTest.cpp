@@ -38,8 +38,8 @@ void GameWindowTest::clickReset() {
 void GameWindowTest::oneMoreToGo(int level) {
     game.form().lvl = static_cast<std::int16_t>(level);
     game.form().cardsleft = 1;
-    window().Card(0).setBackColor(palette[0]);
-    window().Card(1).setBackColor(palette[0]);
+    game.controls().Card(0).setBackColor(palette[0]);
+    game.controls().Card(1).setBackColor(palette[0]);
 }
 
 int GameWindowTest::visibleCards() {
@@ -62,7 +62,7 @@ int GameWindowTest::runWith(const std::function<void()>& action) {
 std::vector<ColorValue> GameWindowTest::colours() {
     std::vector<ColorValue> c;
     for (int k = 0; k < 16; ++k) {
-        c.push_back(window().cardButton(k)->backColor());
+        c.push_back(game.controls().Card(k).backColor());
     }
     return c;
 }

@@ -44,7 +44,7 @@ TEST_F(HighDpi, TheWholeBoardScalesWithNothingCut) {
         const QImage card = window().cardButton(k)->grab().toImage();
         const int size = static_cast<int>(std::lround(30 * scale));
         ASSERT_EQ(card.size(), QSize(size, size)) << k;
-        const QColor face = qcolor(window().cardButton(k)->backColor());
+        const QColor face = qcolor(game.controls().Card(k).backColor());
         EXPECT_EQ(card.pixelColor(size / 2, size / 2), face) << k;
         EXPECT_EQ(at(cardCentre(k).x(), cardCentre(k).y()), face) << k << " on the board";
         for (int i = 0; i < line; ++i) {
@@ -65,7 +65,7 @@ TEST_F(HighDpi, TheFramesRingScales) {
         EXPECT_EQ(at(x, 50), QColor(Qt::black)) << x;
     }
     EXPECT_EQ(at(36.5, 50), QColor(Qt::white)) << "the card's bevel starts after the ring";
-    EXPECT_EQ(at(50, 50), qcolor(window().cardButton(5)->backColor()));
+    EXPECT_EQ(at(50, 50), qcolor(game.controls().Card(5).backColor()));
 }
 
 TEST_F(HighDpi, TheLabelsLongestTextsFit) {

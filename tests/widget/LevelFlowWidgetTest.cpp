@@ -41,7 +41,7 @@ TEST_F(LevelFlowWidget, AWonLevelAnnouncesItselfThroughTheRealBoxThenDealsTheNex
     EXPECT_EQ(label(0), "Level: 4");
     EXPECT_EQ(visibleCards(), 16);
     EXPECT_EQ(window().pos(), position);
-    EXPECT_FALSE(window().Frame().visible());
+    EXPECT_FALSE(game.controls().Frame().visible());
 }
 
 TEST_F(LevelFlowWidget, WinningLevelZeroEndsTheEventLoopWithStatusZeroAndNothingAfter) {
@@ -66,10 +66,10 @@ TEST_F(LevelFlowWidget, WinningLevelZeroEndsTheEventLoopWithStatusZeroAndNothing
 TEST_F(LevelFlowWidget, ResetFromTheMenuBarDealsTheSameLevelAfreshWithNoSelection) {
     const QPoint position = window().pos();
     click(5);
-    ASSERT_TRUE(window().Frame().visible());
+    ASSERT_TRUE(game.controls().Frame().visible());
     const auto before = colours();
     clickReset();
-    EXPECT_FALSE(window().Frame().visible());
+    EXPECT_FALSE(game.controls().Frame().visible());
     EXPECT_EQ(label(0), "Level: 1");
     EXPECT_EQ(label(1), "Cards: 15");
     EXPECT_NE(colours(), before);

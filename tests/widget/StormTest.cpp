@@ -29,8 +29,8 @@ class Storm : public GameWindowTest {
   protected:
     Snapshot snapshot() {
         return {colours(),
-                window().Frame().visible(),
-                window().Frame().tag(),
+                game.controls().Frame().visible(),
+                game.controls().Frame().tag(),
                 label(0),
                 label(1),
                 label(2),
@@ -51,10 +51,10 @@ class Storm : public GameWindowTest {
     // when there is one, so that pairs are made and levels won.
     int chooseCard(std::mt19937& random) {
         const auto any = std::uniform_int_distribution<int>(0, 15)(random);
-        if (!window().Frame().visible()) {
+        if (!game.controls().Frame().visible()) {
             return any;
         }
-        const int s = std::stoi(window().Frame().tag());
+        const int s = std::stoi(game.controls().Frame().tag());
         for (const int t : {s - 4, s + 4, s % 4 > 0 ? s - 1 : -1, s % 4 < 3 ? s + 1 : -1}) {
             if (t >= 0 && t < 16 && colours()[t] == colours()[s] && random() % 4 != 0) {
                 return t;

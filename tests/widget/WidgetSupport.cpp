@@ -31,11 +31,16 @@ QPoint cardCentre(int k) {
 }
 
 // The player answers the boxes that a key or a click on the game opened
-// (BoxDismisser) before going on.
+// (BoxDismisser) before going on. The game goes on from the event loop once
+// a box has gone, and may open the next.
 void boxesAnswered(QWidget& target) {
     if (qobject_cast<QMessageBox*>(&target) == nullptr) {
-        EXPECT_TRUE(
-            QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000))
+        EXPECT_TRUE(QTest::qWaitFor(
+            [] {
+                QCoreApplication::processEvents();
+                return QApplication::activeModalWidget() == nullptr;
+            },
+            5000))
             << "a box was left standing";
     }
 }

@@ -2,7 +2,6 @@
 #include "Win32TestSupport.h"
 
 #include "Board.h"
-#include "window/win32/Win32Controls.h"
 
 namespace diruvari::test {
 
@@ -90,11 +89,13 @@ void Win32GameTest::SetUp() {
     random = scripted.get();
     random->useGenerator(Generator([] { return std::uint64_t{2024}; }));
     host = std::make_unique<Host>(window, std::move(scripted));
+    window.attach(host.get());
     host->start();
     pump();
 }
 
 void Win32GameTest::TearDown() {
+    window.attach(nullptr);
     host.reset();
     owned.reset();
     // The window's end posts the quit message: it is for this test alone.
@@ -154,7 +155,7 @@ void Win32GameTest::key(UINT vk) {
 void Win32GameTest::paintBoard(const std::string& board) {
     const auto colours = boardColors(board);
     for (int k = 0; k < 16; ++k) {
-        window.Card(k).setBackColor(colours.at(static_cast<std::size_t>(k)));
+        host->controls().Card(k).setBackColor(colours.at(static_cast<std::size_t>(k)));
     }
     UpdateWindow(window.hwnd());
 }

@@ -246,7 +246,7 @@ TEST_F(Win32Window, ScreenReadersHearEachCardsNameRoleAndSelection) {
     click(9);
     EXPECT_FALSE(selected(6));
     EXPECT_TRUE(selected(9));
-    window.Card(9).setBackColor(palette[3]);
+    host->controls().Card(9).setBackColor(palette[3]);
     EXPECT_EQ(name(9), "Yellow card, row 3, column 2") << "the name follows a repaint";
     // A client's bad arguments are refused as COM refuses them, never written through.
     VARIANT bad{};

@@ -52,9 +52,9 @@ class HeldKey : public testing::TestWithParam<bool> {
         game.form().lvl = 1;
         game.form().cardsleft = static_cast<std::int16_t>(cardsleft);
         for (int k = 0; k < 16; ++k) {
-            window().Card(k).setBackColor(palette[0]);
+            game.controls().Card(k).setBackColor(palette[0]);
         }
-        window().Frame().setVisible(false);
+        game.controls().Frame().setVisible(false);
         game.host().cardClicked(0);
         // A box that just closed hands the keyboard back a moment later.
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
@@ -90,7 +90,7 @@ TEST_P(HeldKey, AReturnHeldOnANeighbourPairsOnce) {
     for (int i = 0; i < holds; ++i) {
         holdReturn(15, [] {});
         EXPECT_EQ(game.form().cardsleft, 14) << "hold " << i << " did not pair exactly once";
-        EXPECT_FALSE(window().Frame().visible()) << "hold " << i << ": a repeat clicked";
+        EXPECT_FALSE(game.controls().Frame().visible()) << "hold " << i << ": a repeat clicked";
     }
 }
 

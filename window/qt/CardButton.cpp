@@ -4,95 +4,60 @@
 #include <QPainter>
 
 #include "window/CardName.h"
-#include "window/Design.h"
-#include "window/qt/QtColor.h"
-#include "window/qt/TwipScale.h"
+#include "window/Controls.h"
+#include "window/Drawing.h"
+#include "window/Grid.h"
+#include "window/qt/QtConvert.h"
 
 namespace diruvari {
 
-namespace {
-
-// Two one-pixel lines along the top and left edges of a rectangle, and two
-// along the bottom and right, in logical pixels so that they scale.
-void paintEdge(QPainter& painter, const QRectF& r, const QColor& topLeft,
-               const QColor& bottomRight) {
-    painter.fillRect(QRectF(r.left(), r.top(), r.width(), 1), topLeft);
-    painter.fillRect(QRectF(r.left(), r.top(), 1, r.height()), topLeft);
-    painter.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 1), bottomRight);
-    painter.fillRect(QRectF(r.right() - 1, r.top(), 1, r.height()), bottomRight);
-}
-
-}  // namespace
-
-CardButton::CardButton(int index, QWidget* parent) : QAbstractButton(parent), CardState(index) {
+CardButton::CardButton(int index, QWidget* parent) : QAbstractButton(parent), index_(index) {
     setFocusPolicy(Qt::StrongFocus);
     // Checked while selected: the state screen readers speak at once on
-    // the focused card. Only the rules select: a click never toggles it.
+    // the focused card.
     setCheckable(true);
-    setGeometry(twipRect(left(), top(), cardSize, cardSize));
-    updateAccessibleName();
 }
 
-void CardButton::updateAccessibleName() {
-    setAccessibleName(QString::fromStdString(cardName(index(), backColor())));
-}
-
-void CardButton::selectionMarked() {
-    setChecked(selected());
-}
-
-void CardButton::nextCheckState() {}
-
-void CardButton::recoloured() {
-    updateAccessibleName();
-    update();
-}
-
-void CardButton::moved() {
-    move(toPixels(left()), toPixels(top()));
-}
-
-void CardButton::setVisible(bool visible) {
-    QAbstractButton::setVisible(visible);
+void CardButton::follow(const CardControl& card, unsigned changes) {
+    if ((changes & ColorChanged) != 0) {
+        face_ = toQColor(card.backColor());
+        setAccessibleName(QString::fromStdString(cardName(index_, card.backColor())));
+        update();
+    }
+    if ((changes & PlaceChanged) != 0) {
+        setGeometry(toQRect(Drawing().card(card.left(), card.top())));
+    }
+    if ((changes & VisibilityChanged) != 0) {
+        setVisible(card.visible());
+    }
+    if ((changes & SelectionChanged) != 0) {
+        setChecked(card.selected());
+    }
 }
 
 QSize CardButton::sizeHint() const {
-    return {toPixels(cardSize), toPixels(cardSize)};
+    return toQRect(Drawing().card(0, 0)).size();
 }
 
+// In logical pixels, which Qt scales to the screen.
 void CardButton::paintEvent(QPaintEvent* /*event*/) {
+    const Drawing drawing;
+    const PixelRect face{0, 0, width(), height()};
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(backColor()));
-    paintBevel(painter);
+    painter.fillRect(rect(), face_);
+    for (const Band& band : drawing.bevel(face, isDown())) {
+        painter.fillRect(QRectF(toQRect(band.rect)), toQColor(band.color));
+    }
     if (hasFocus()) {
-        paintFocus(painter);
+        QPen pen(Qt::black, drawing.line(), Qt::DotLine);
+        pen.setCosmetic(false);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        // A pen's line is centred on its path: the path runs through the
+        // middle of the rectangle's first pixels.
+        const qreal middle = drawing.line() / 2.0;
+        painter.drawRect(QRectF(toQRect(drawing.focus(face))).translated(-middle, -middle));
     }
-}
-
-void CardButton::paintBevel(QPainter& painter) const {
-    const QRectF outer(rect());
-    const QRectF inner = outer.adjusted(1, 1, -1, -1);
-    const QColor outerLight = toQColor(bevelOuterLight);
-    const QColor outerShadow = toQColor(bevelOuterShadow);
-    const QColor innerLight = toQColor(bevelInnerLight);
-    const QColor innerShadow = toQColor(bevelInnerShadow);
-    if (isDown()) {
-        paintEdge(painter, outer, outerShadow, outerLight);
-        paintEdge(painter, inner, innerShadow, innerLight);
-    } else {
-        paintEdge(painter, outer, outerLight, outerShadow);
-        paintEdge(painter, inner, innerLight, innerShadow);
-    }
-}
-
-void CardButton::paintFocus(QPainter& painter) const {
-    QPen pen(Qt::black, 1, Qt::DotLine);
-    pen.setCosmetic(false);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    // Centred on the pixels focusInset - 1/2 in from each edge.
-    const qreal in = focusInset - 0.5;
-    painter.drawRect(QRectF(rect()).adjusted(in, in, -in - 1, -in - 1));
 }
 
 }  // namespace diruvari

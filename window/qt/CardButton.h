@@ -2,38 +2,38 @@
 #pragma once
 
 #include <QAbstractButton>
-
-#include "window/CardState.h"
+#include <QColor>
 
 namespace diruvari {
 
+class CardControl;
+
 // A card: a push button that paints its whole face in its colour inside a
-// classic raised bevel. It paints itself because style sheets and palettes
-// are tinted or ignored by some styles. Screen readers hear its colour and
-// place ("Red card, row 1, column 2") and whether it is selected, as its
-// checked state. Its keys
-// are the host's: the window routes them.
-class CardButton final : public QAbstractButton, public CardState {
+// classic raised bevel, from the rectangles that the window's drawing works
+// out. It paints itself because style sheets and palettes are tinted or
+// ignored by some styles. Screen readers hear its colour and place ("Red
+// card, row 1, column 2") and whether it is selected, as its checked state.
+// Its keys are the host's: the window routes them.
+class CardButton final : public QAbstractButton {
     Q_OBJECT
 
   public:
     CardButton(int index, QWidget* parent);
 
-    void setVisible(bool visible) override;
+    int index() const { return index_; }
+    // Shows what changed on its card.
+    void follow(const CardControl& card, unsigned changes);
 
     QSize sizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void nextCheckState() override;
+    // Only the rules select: a click never toggles it.
+    void nextCheckState() override {}
 
   private:
-    void recoloured() override;
-    void moved() override;
-    void selectionMarked() override;
-    void paintBevel(class QPainter& painter) const;
-    void paintFocus(class QPainter& painter) const;
-    void updateAccessibleName();
+    int index_;
+    QColor face_;
 };
 
 }  // namespace diruvari

@@ -2,56 +2,39 @@
 #include "window/qt/FormSurface.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
-#include "window/Design.h"
-#include "window/Grid.h"
-#include "window/qt/QtColor.h"
-#include "window/qt/TwipScale.h"
+#include "window/Controls.h"
+#include "window/qt/QtConvert.h"
 
 namespace diruvari {
 
-namespace {
-
-constexpr Twips frameSize = gridPitch;
-
-}  // namespace
-
-void SelectionFrame::selectionChanged() {
-    if (changed) {
-        changed();
-    }
-}
-
-QRect SelectionFrame::square() const {
-    return twipRect(left(), top(), frameSize, frameSize);
-}
-
-void SelectionFrame::repaint() const {
-    const int reach = ringOutside + 1;
-    surface_.update(square().adjusted(-reach, -reach, reach, reach));
-}
-
-void SelectionFrame::paint(QPainter& painter) const {
-    if (!visible()) {
-        return;
-    }
-    const QRectF outer =
-        QRectF(square()).adjusted(-ringOutside, -ringOutside, ringOutside + 1, ringOutside + 1);
-    QPainterPath ring;
-    ring.addRect(outer);
-    ring.addRect(outer.adjusted(ringWidth, ringWidth, -ringWidth, -ringWidth));
-    painter.fillPath(ring, toQColor(frameColor));
-}
-
 FormSurface::FormSurface(QWidget* parent) : QWidget(parent) {
-    setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
+    setFixedSize(toQRect(Drawing().client()).size());
+}
+
+void FormSurface::follow(const FrameControl& frame) {
+    repaint(ring_);
+    ring_.reset();
+    if (frame.visible()) {
+        ring_ = Drawing().ring(frame.left(), frame.top());
+    }
+    repaint(ring_);
+}
+
+void FormSurface::repaint(const std::optional<Ring>& ring) {
+    if (ring) {
+        update(toQRect(ring->outer));
+    }
 }
 
 void FormSurface::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(backgroundColor));
-    frame_.paint(painter);
+    if (ring_) {
+        for (const PixelRect& side : ring_->sides()) {
+            painter.fillRect(toQRect(side), toQColor(frameColor));
+        }
+    }
 }
 
 }  // namespace diruvari

@@ -2,47 +2,33 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
-#include <string>
+#include <optional>
 
-#include "window/FrameState.h"
+#include "window/Drawing.h"
 
 namespace diruvari {
 
-// The selection frame, a shape drawn on the window's client area.
-class SelectionFrame final : public FrameState {
-  public:
-    explicit SelectionFrame(QWidget& surface) : surface_(surface) {}
+class FrameControl;
 
-    // Called whenever the frame's visibility or tag changes.
-    std::function<void()> changed;
-
-    // The frame's square in logical pixels.
-    QRect square() const;
-    void paint(class QPainter& painter) const;
-
-  private:
-    void repaint() const override;
-    void selectionChanged() override;
-
-    QWidget& surface_;
-};
-
-// The window's client area. It paints the background and then the frame, so
-// the frame lies beneath the cards and only its outline outside them shows.
+// The window's client area. It paints the background and then the
+// selection frame's ring, so the ring lies beneath the cards and only its
+// parts outside them show.
 class FormSurface final : public QWidget {
     Q_OBJECT
 
   public:
     explicit FormSurface(QWidget* parent);
 
-    SelectionFrame& frame() { return frame_; }
+    // Shows the frame as it now stands: its ring where it is, or none.
+    void follow(const FrameControl& frame);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    SelectionFrame frame_{*this};
+    void repaint(const std::optional<Ring>& ring);
+
+    std::optional<Ring> ring_;
 };
 
 }  // namespace diruvari

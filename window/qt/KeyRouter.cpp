@@ -5,14 +5,15 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-#include "runtime/host/WindowEvents.h"
+#include "runtime/host/Host.h"
 #include "window/qt/X11KeyRepeat.h"
 
 namespace diruvari {
 
-KeyRouter::KeyRouter(CardAction focus, CardAction click)
+KeyRouter::KeyRouter(CardAction focus, CardAction click, BoxAction answer)
     : focus_(std::move(focus)),
       click_(std::move(click)),
+      answer_(std::move(answer)),
       ownRepeatMark_(QGuiApplication::platformName() == QLatin1String("wayland")),
       blockedKeys_(
           [this](unsigned keycode, unsigned long time) { releasedBehindBox(keycode, time); }) {
@@ -48,6 +49,8 @@ Key KeyRouter::keyOf(const QKeyEvent& event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return Key::Activate;
+        case Qt::Key_Escape:
+            return Key::Escape;
         default:
             return Key::Other;
     }
@@ -55,13 +58,13 @@ Key KeyRouter::keyOf(const QKeyEvent& event) {
 
 bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (events_ != nullptr && type == QEvent::ApplicationStateChange &&
+    if (host_ != nullptr && type == QEvent::ApplicationStateChange &&
         QGuiApplication::applicationState() != Qt::ApplicationActive) {
-        events_->focusLost();
+        host_->focusLost();
     }
     // A key enters through its window and is then passed to the focused
     // widget and its parents: deciding at the window sees it exactly once.
-    if (events_ == nullptr || !watched->isWindowType() ||
+    if (host_ == nullptr || !watched->isWindowType() ||
         (type != QEvent::KeyPress && type != QEvent::KeyRelease)) {
         return QObject::eventFilter(watched, event);
     }
@@ -83,19 +86,19 @@ bool KeyRouter::route(const QKeyEvent& event) {
     } else {
         down_.erase(keycode);
     }
-    return carryOut(press ? events_->keyDown(key) : events_->keyUp(key), focus_, click_);
+    return carryOut(press ? host_->keyDown(key) : host_->keyUp(key), focus_, click_, answer_);
 }
 
 void KeyRouter::releasedBehindBox(unsigned keycode, unsigned long time) {
     const auto found = down_.find(keycode);
-    if (found == down_.end() || events_ == nullptr) {
+    if (found == down_.end() || host_ == nullptr) {
         return;
     }
     KeyEvent key = found->second;
     down_.erase(found);
     key.time = static_cast<KeyTime>(time);
     key.repeat = false;
-    events_->keyUp(key);
+    host_->keyUp(key);
 }
 
 }  // namespace diruvari

@@ -12,7 +12,7 @@ class QKeyEvent;
 
 namespace diruvari {
 
-class WindowEvents;
+class Host;
 
 // Hands every key down and up on the application's windows, the boxes'
 // included, to the host, and does what it answers. It watches the events
@@ -23,15 +23,16 @@ class WindowEvents;
 // the host of a release that the server sent to the window a box blocks.
 class KeyRouter final : public QObject {
   public:
-    // Moves the focus to card k, or clicks it.
+    // Moves the focus to card k, or clicks it; answers the box that stands.
     using CardAction = std::function<void(int)>;
+    using BoxAction = std::function<void()>;
 
-    KeyRouter(CardAction focus, CardAction click);
+    KeyRouter(CardAction focus, CardAction click, BoxAction answer);
     ~KeyRouter() override;
     KeyRouter(const KeyRouter&) = delete;
     KeyRouter& operator=(const KeyRouter&) = delete;
 
-    void attach(WindowEvents* events) { events_ = events; }
+    void attach(Host* host) { host_ = host; }
 
     static Key keyOf(const QKeyEvent& event);
     static unsigned modifiersOf(const QKeyEvent& event);
@@ -45,13 +46,14 @@ class KeyRouter final : public QObject {
 
     CardAction focus_;
     CardAction click_;
+    BoxAction answer_;
     // Qt marks the repeats it makes itself on Wayland; on X11 its mark is a
     // guess from what is already queued, and is never asked.
     bool ownRepeatMark_;
     // The keys down, by their X keycode, as the host was told of them.
     std::map<unsigned, KeyEvent> down_;
     X11BlockedKeys blockedKeys_;
-    WindowEvents* events_ = nullptr;
+    Host* host_ = nullptr;
 };
 
 }  // namespace diruvari

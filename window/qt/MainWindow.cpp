@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
@@ -8,30 +9,27 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "runtime/host/WindowEvents.h"
+#include "runtime/host/Host.h"
 #include "window/Design.h"
-#include "window/DesignState.h"
 #include "window/qt/Announcer.h"
-#include "window/qt/BoxKeyboard.h"
 #include "window/qt/CaptionLabel.h"
 #include "window/qt/CardButton.h"
 #include "window/qt/FormSurface.h"
-#include "window/qt/TwipScale.h"
 
 namespace diruvari {
 
 MainWindow::MainWindow()
-    : keys_([this](int k) { cards_.at(static_cast<std::size_t>(k))->setFocus(Qt::TabFocusReason); },
-            [this](int k) { cards_.at(static_cast<std::size_t>(k))->click(); }) {
+    : keys_([this](int k) { cardButton(k)->setFocus(Qt::TabFocusReason); },
+            [this](int k) { cardButton(k)->click(); },
+            [this] { box().button(QMessageBox::Ok)->click(); }) {
     buildDesign();
-    returnToDesign(*this);
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::attach(WindowEvents* events) {
-    events_ = events;
-    keys_.attach(events);
+void MainWindow::attach(Host* host) {
+    host_ = host;
+    keys_.attach(host);
 }
 
 void MainWindow::buildDesign() {
@@ -42,31 +40,38 @@ void MainWindow::buildDesign() {
     setMenuBar(bar);
     mnuReset_ = bar->addAction(QString::fromUtf8(resetCaption));
     connect(mnuReset_, &QAction::triggered, this, [this] {
-        if (events_ != nullptr) {
-            events_->resetChosen();
+        if (host_ != nullptr) {
+            host_->resetChosen();
         }
     });
-
     surface_ = new FormSurface(this);
     setCentralWidget(surface_);
     // Cards first, in index order: that is the tab order.
-    for (int k = 0; k < cardCount; ++k) {
-        cards_.at(static_cast<std::size_t>(k)) = new CardButton(k, surface_);
-        connect(cards_.at(static_cast<std::size_t>(k)), &CardButton::clicked, this, [this, k] {
-            if (events_ != nullptr) {
-                events_->cardClicked(k);
+    for (std::size_t k = 0; k < cards_.size(); ++k) {
+        cards_.at(k) = new CardButton(static_cast<int>(k), surface_);
+        connect(cards_.at(k), &CardButton::clicked, this, [this, k] {
+            if (host_ != nullptr) {
+                host_->cardClicked(static_cast<int>(k));
             }
         });
     }
-    const auto label = [this](const LabelDesign& d) {
-        return new CaptionLabel(twipRect(d.left, d.top, d.width, d.height), surface_);
-    };
-    level_ = label(labelDesigns[0]);
-    cardsLabel_ = label(labelDesigns[1]);
-    colors_ = label(labelDesigns[2]);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_.at(i) = new CaptionLabel(static_cast<int>(i), surface_);
+    }
     announcer_ = new Announcer(surface_);
-    surface_->frame().changed = [this] { markSelection(); };
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::cardChanged(int k, const CardControl& card, unsigned changes) {
+    cardButton(k)->follow(card, changes);
+}
+
+void MainWindow::frameChanged(const FrameControl& frame) {
+    surface_->follow(frame);
+}
+
+void MainWindow::captionChanged(int label, const std::string& caption) {
+    labels_.at(static_cast<std::size_t>(label))->setText(QString::fromStdString(caption));
 }
 
 void MainWindow::showWindow() {
@@ -95,29 +100,44 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-// The box is modal to the window and has no loop of its own: the game's
-// event waits in the host until the box reports that it was dismissed. One
-// box serves them all, so that none is deleted while anything still holds it.
-void MainWindow::showBox(const std::string& prompt) {
+// One box serves them all, so that none is deleted while anything still
+// holds it. It is modal to the window and has no loop of its own: the
+// game's event waits in the host, which hears of OK from the event loop,
+// once the box's own signal is over.
+QMessageBox& MainWindow::box() {
     if (box_ == nullptr) {
         box_ = new QMessageBox(this);
         box_->setWindowTitle(QString::fromUtf8(applicationName));
         box_->setIcon(QMessageBox::NoIcon);
         box_->setTextFormat(Qt::PlainText);
         box_->setStandardButtons(QMessageBox::Ok);
-        new BoxKeyboard(*box_);
+        box_->installEventFilter(this);
         connect(box_, &QMessageBox::finished, this, [this] {
-            if (events_ != nullptr) {
-                events_->boxAnswered();
-            }
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (host_ != nullptr) {
+                        host_->boxAnswered();
+                    }
+                },
+                Qt::QueuedConnection);
         });
     }
-    box_->setText(QString::fromStdString(prompt));
+    return *box_;
+}
+
+void MainWindow::showBox(const std::string& prompt) {
+    box().setText(QString::fromStdString(prompt));
     box_->open();
 }
 
-bool MainWindow::boxOpen() const {
-    return (box_ != nullptr && box_->isVisible()) || QApplication::activeModalWidget() != nullptr;
+// A box that the window system activates once it has gone hands the
+// keyboard back to the window.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box_ && event->type() == QEvent::WindowActivate && !box_->isVisible()) {
+        activateWindow();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // The application ends when its last window has closed: never an exit()
@@ -137,7 +157,7 @@ void MainWindow::focusCard(int k) {
     if (QApplication::activeWindow() == nullptr && isVisible()) {
         activateWindow();
     }
-    cards_.at(static_cast<std::size_t>(k))->setFocus(Qt::OtherFocusReason);
+    cardButton(k)->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::announce(const std::string& news) {
@@ -149,24 +169,12 @@ int MainWindow::focusedCard() const {
     return card != nullptr ? card->index() : -1;
 }
 
-CardState& MainWindow::Card(int k) {
-    return *cards_.at(static_cast<std::size_t>(k));
-}
-FrameState& MainWindow::Frame() {
-    return surface_->frame();
-}
-LabelControl& MainWindow::Level() {
-    return *level_;
-}
-LabelControl& MainWindow::Cards() {
-    return *cardsLabel_;
-}
-LabelControl& MainWindow::Colors() {
-    return *colors_;
-}
-
 CardButton* MainWindow::cardButton(int k) const {
     return cards_.at(static_cast<std::size_t>(k));
+}
+
+CaptionLabel* MainWindow::label(int i) const {
+    return labels_.at(static_cast<std::size_t>(i));
 }
 
 // The player's close goes to the host, which answers it through
@@ -174,8 +182,8 @@ CardButton* MainWindow::cardButton(int k) const {
 // the host takes it for the same one.
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (events_ != nullptr) {
-        events_->windowClosed();
+    if (host_ != nullptr) {
+        host_->windowClosed();
     }
 }
 

@@ -5,8 +5,7 @@
 #include <QPointer>
 #include <array>
 
-#include "runtime/host/Toolkit.h"
-#include "window/InPlaceControls.h"
+#include "window/View.h"
 #include "window/qt/KeyRouter.h"
 
 class QAction;
@@ -15,56 +14,55 @@ class QMessageBox;
 namespace diruvari {
 
 class Announcer;
-class CardButton;
 class CaptionLabel;
+class CardButton;
 class FormSurface;
+class Host;
 
-// The main window on Qt: its design, the controls the rules work through,
-// its message boxes (modal to the window, each reporting its dismissal to
-// the host), and the translation of Qt's events into the host's.
-// The cards are made once and kept; unloading hides cards 1-15, so a
-// rebuild never deletes the card whose click is being handled.
-class MainWindow final : public QMainWindow, public InPlaceControls, public Toolkit {
+// The main window on Qt: the view of the controls with Qt's widgets, its
+// message box (modal to the window, its dismissal reported to the host from
+// the event loop), and the translation of Qt's events into the host's.
+// The cards are made once and kept, and shown or hidden as the controls
+// say.
+class MainWindow final : public QMainWindow, public View {
     Q_OBJECT
 
   public:
     MainWindow();
     ~MainWindow() override;
 
-    void attach(WindowEvents* events) override;
-    Controls& controls() override { return *this; }
+    // Where the window reports the player's input; null detaches it.
+    void attach(Host* host);
+
+    void cardChanged(int k, const CardControl& card, unsigned changes) override;
+    void frameChanged(const FrameControl& frame) override;
+    void captionChanged(int label, const std::string& caption) override;
     void showWindow() override;
     void showBox(const std::string& prompt) override;
-    bool boxOpen() const override;
-    void closeAndQuit() override;
+    void announce(const std::string& news) override;
     void focusCard(int k) override;
     int focusedCard() const override;
-    void announce(const std::string& news) override;
-
-    CardState& Card(int k) override;
-    FrameState& Frame() override;
-    LabelControl& Level() override;
-    LabelControl& Cards() override;
-    LabelControl& Colors() override;
+    void closeAndQuit() override;
 
     CardButton* cardButton(int k) const;
+    CaptionLabel* label(int i) const;
     FormSurface* surface() const { return surface_; }
     QAction* resetAction() const { return mnuReset_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildDesign();
     void centreOnScreen();
+    QMessageBox& box();
 
-    WindowEvents* events_ = nullptr;
+    Host* host_ = nullptr;
     FormSurface* surface_ = nullptr;
-    std::array<CardButton*, cardCount> cards_{};
-    CaptionLabel* level_ = nullptr;
-    CaptionLabel* cardsLabel_ = nullptr;
-    CaptionLabel* colors_ = nullptr;
+    std::array<CardButton*, 16> cards_{};
+    std::array<CaptionLabel*, 3> labels_{};
     Announcer* announcer_ = nullptr;
     QAction* mnuReset_ = nullptr;
     QPointer<QMessageBox> box_;

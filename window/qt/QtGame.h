@@ -9,11 +9,15 @@
 namespace diruvari {
 
 // The game on Qt: the window, and the host that plays on it. The window is
-// made first, whole, and only then handed to the host.
+// made first, whole, then the host that shows its controls on it, and only
+// then does the window report to the host.
 class QtGame {
   public:
     explicit QtGame(std::unique_ptr<RandomSource> random = std::make_unique<Generator>())
-        : host_(window_, std::move(random)) {}
+        : host_(window_, std::move(random)) {
+        window_.attach(&host_);
+    }
+    ~QtGame() { window_.attach(nullptr); }
     QtGame(const QtGame&) = delete;
     QtGame& operator=(const QtGame&) = delete;
 
@@ -23,6 +27,7 @@ class QtGame {
     MainWindow& window() { return window_; }
     Host& host() { return host_; }
     Form1& form() { return host_.form(); }
+    Controls& controls() { return host_.controls(); }
 
   private:
     MainWindow window_;

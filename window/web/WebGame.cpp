@@ -9,7 +9,6 @@
 
 #include "runtime/Fault.h"
 #include "runtime/host/Keys.h"
-#include "window/Controls.h"
 #include "window/web/Dom.h"
 
 // clang-format off
@@ -46,7 +45,7 @@ std::uint64_t pageClock() {
 // the player, and the call that met the fault unwinds to the browser, which
 // then calls the program no more.
 [[noreturn]] void stopThePage(const char* /*what*/) {
-    dom::gameStopped();
+    dom::endWindow(true);
     emscripten_unwind_to_js_event_loop();
 }
 
@@ -63,20 +62,26 @@ WebGame& startWebGame(std::unique_ptr<RandomSource> random) {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void diruvari_card_clicked(int k) {
-    if (auto& game = diruvari::theGame(); game && k >= 0 && k < diruvari::Controls::cardCount) {
-        game->window.cardClicked(k);
+    if (auto& game = diruvari::theGame()) {
+        game->host.cardClicked(k);
     }
 }
 
 EMSCRIPTEN_KEEPALIVE void diruvari_box_answered() {
     if (auto& game = diruvari::theGame()) {
-        game->window.boxAnswered();
+        game->host.boxAnswered();
     }
 }
 
 EMSCRIPTEN_KEEPALIVE void diruvari_reset_chosen() {
     if (auto& game = diruvari::theGame()) {
-        game->window.resetChosen();
+        game->host.resetChosen();
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void diruvari_layout() {
+    if (auto& game = diruvari::theGame()) {
+        game->window.layout();
     }
 }
 
@@ -96,12 +101,13 @@ EMSCRIPTEN_KEEPALIVE int diruvari_key(int down, int key, int code, double time, 
     constexpr unsigned held = diruvari::Ctrl | diruvari::Alt | diruvari::Meta | diruvari::Shift;
     const diruvari::KeyEvent event{static_cast<diruvari::Key>(key),        code, *at, false, false,
                                    static_cast<unsigned>(modifiers) & held};
-    return diruvari::dom::pageAnswer(game->window.key(down != 0, event));
+    return diruvari::dom::pageAnswer(down != 0 ? game->host.keyDown(event)
+                                               : game->host.keyUp(event));
 }
 
 EMSCRIPTEN_KEEPALIVE void diruvari_focus_lost() {
     if (auto& game = diruvari::theGame()) {
-        game->window.focusLost();
+        game->host.focusLost();
     }
 }
 

@@ -11,7 +11,7 @@
 namespace diruvari {
 
 // The game on the page: the window, and the host that plays on it. It lives
-// as long as the page does.
+// as long as the page does, and the page's events reach the host.
 struct WebGame {
     explicit WebGame(std::unique_ptr<RandomSource> random) : host(window, std::move(random)) {}
 

@@ -87,7 +87,7 @@ mergeInto(LibraryManager.library, {
                 row = attach(diruvariMake('div', {}), { role: 'row', 'aria-label': 'Row ' + (k / columns + 1) }, board);
             }
             const cell = attach(diruvariMake('div', {}), { role: 'gridcell' }, row);
-            const card = attach(diruvariMake('button', { className: 'card', hidden: k > 0, tabIndex: k > 0 ? -1 : 0 }),
+            const card = attach(diruvariMake('button', { className: 'card', hidden: true, tabIndex: k > 0 ? -1 : 0 }),
                                 { 'aria-pressed': 'false' }, cell);
             card.addEventListener('click', function () { clicked(k); });
             // The card with the focus is the board's one tab stop.
@@ -98,58 +98,15 @@ mergeInto(LibraryManager.library, {
         }
     },
 
-    // The scale from the design's pixels to CSS pixels: 1 on a desktop; on
-    // a touch screen as large as the window fits inside its 1 px border.
-    // Every edge is then put on a whole CSS pixel, each on its own: a whole
-    // number of device pixels at any whole device pixel ratio, and a place
-    // that the browser's layout holds exactly, so that nothing is blurred and
-    // the boxes that the page reports are the pixels that it paints.
-    $diruvariLayout: function (d, f) {
-        const root = document.documentElement.style;
-        const scale = function () {
-            if (!matchMedia('(pointer: coarse)').matches) return 1;
-            return Math.max(1, Math.min((innerWidth - 2) / f('clientWidth'),
-                                        (innerHeight - 2) / (f('clientHeight') + f('menuBar'))));
-        };
-        let s = 1;
-        const at = function (v) { return Math.round(v * s); };
-        const width = function (v) { return Math.max(1, Math.round(v * s)); };
-        const place = function (e, x, y, w, h) {
-            Object.assign(e.style, { left: at(x) + 'px', top: at(y) + 'px',
-                                     width: at(x + w) - at(x) + 'px', height: at(y + h) - at(y) + 'px' });
-        };
-        d.placeCard = function (k) {
-            const p = d.places[k] ?? [0, 0];
-            place(d.cards[k], p[0], p[1], f('card'), f('card'));
-        };
-        // The ring stands from ringOutside outside the square to the card.
-        d.placeFrame = function () {
-            const p = d.framePlace ?? [0, 0], x = p[0], y = p[1];
-            const out = f('ringOutside'), span = f('square') + 2 * out + 1, ring = f('ring');
-            place(d.frame, x - out, y - out, span, span);
-            const inset = ring - out;
-            Object.assign(d.frame.style, {
-                borderLeftWidth: at(x + inset) - at(x - out) + 'px', borderTopWidth: at(y + inset) - at(y - out) + 'px',
-                borderRightWidth: at(x - out + span) - at(x - out + span - ring) + 'px',
-                borderBottomWidth: at(y - out + span) - at(y - out + span - ring) + 'px' });
-        };
-        d.layout = function () {
-            s = scale();
-            const border = 1;
-            const cw = at(f('clientWidth')), ch = at(f('clientHeight')), bar = at(f('menuBar'));
-            const vars = { '--client-width': cw, '--client-height': ch, '--menubar-height': bar,
-                           '--border': border, '--line': width(1), '--focus-inset': at(f('focusInset')),
-                           '--label-size': f('labelSize') * s, '--menu-font': f('menuFont') * s };
-            for (const name in vars) root.setProperty(name, vars[name] + 'px');
-            f('labels').forEach(function (p, i) { place(d.labels[i], p.left, p.top, p.width, p.height); });
-            d.cards.forEach(function (card, k) { d.placeCard(k); });
-            d.placeFrame();
-            // Centred, to the pixel.
-            d.window.style.left = Math.max(0, Math.floor((innerWidth - cw - 2 * border) / 2)) + 'px';
-            d.window.style.top = Math.max(0, Math.floor((innerHeight - bar - ch - 2 * border) / 2)) + 'px';
-        };
-        addEventListener('resize', d.layout);
-        d.layout();
+    // The program places every edge of the window at the scale it chooses
+    // for the viewport; the page passes on the sizes that its style sheet
+    // takes, and places the window in the viewport.
+    js_metrics: function (width, height, bar, border, line, focusInset, labelSize, menuFont, left, top) {
+        const vars = { '--client-width': width, '--client-height': height, '--menubar-height': bar,
+                       '--border': border, '--line': line, '--focus-inset': focusInset,
+                       '--label-size': labelSize, '--menu-font': menuFont };
+        for (const name in vars) document.documentElement.style.setProperty(name, vars[name] + 'px');
+        Object.assign(Module.diruvari.window.style, { left: left + 'px', top: top + 'px' });
     },
 
     // The message box, a modal dialog as WAI-ARIA has it: named by its title,
@@ -217,14 +174,29 @@ mergeInto(LibraryManager.library, {
             e.stopPropagation();
             if (act === acts.focus) d.cards[card].focus();
             if (act === acts.click) d.cards[card].click();
+            if (act === acts.answer) d.box.close();
         };
         addEventListener('keydown', function (e) { route(e, 1); }, true);
         addEventListener('keyup', function (e) { route(e, 0); }, true);
         addEventListener('blur', function () { lost(); });
     },
 
-    js_build_window__deps: ['$diruvariFigures', '$diruvariMake', '$diruvariTheme', '$diruvariMenuBar',
-                            '$diruvariBoard', '$diruvariLayout', '$diruvariBox', '$diruvariKeys'],
+    // The window leaves the page, in one place, whether the game ended or a
+    // fault stopped it (its line is in the console); the page then offers
+    // to start the game again.
+    js_end_window: function (stopped) {
+        const d = Module.diruvari;
+        if (!d) return;
+        d.stopped = d.stopped || !!stopped;
+        if (d.box.open) d.box.close();
+        d.window.remove();
+        d.stoppedNote.hidden = !stopped;
+        d.again.hidden = false;
+        d.again.querySelector('button').focus();
+    },
+
+    js_build_window__deps: ['$diruvariFigures', '$diruvariMake', '$diruvariCall', '$diruvariTheme',
+                            '$diruvariMenuBar', '$diruvariBoard', '$diruvariBox', '$diruvariKeys'],
     js_build_window: function (buildPtr, captionPtr, resetPtr, titlePtr, figuresJson) {
         const build = UTF8ToString(buildPtr), caption = UTF8ToString(captionPtr), title = UTF8ToString(titlePtr);
         // A script and a program of two builds would not play together:
@@ -235,7 +207,7 @@ mergeInto(LibraryManager.library, {
         const f = diruvariFigures(UTF8ToString(figuresJson));
         diruvariTheme(f);
         document.title = caption;
-        const d = Module.diruvari = { build: build, cards: [], places: [], labels: [] };
+        const d = Module.diruvari = { build: build, cards: [], labels: [] };
         const desktop = document.getElementById('desktop');
         const win = d.window = diruvariMake('div', { id: 'window', hidden: true }, desktop);
         win.setAttribute('aria-label', caption);
@@ -245,12 +217,12 @@ mergeInto(LibraryManager.library, {
         d.frame.setAttribute('aria-hidden', 'true');
         diruvariBoard(d, f, client);
         const labels = diruvariMake('div', { id: 'labels' }, client);
-        f('labels').forEach(function () { d.labels.push(diruvariMake('div', { className: 'label' }, labels)); });
+        for (let i = 0; i < f('labels'); ++i) d.labels.push(diruvariMake('div', { className: 'label' }, labels));
         // What the host announces: a pair's new count, a new deal.
         d.news = diruvariMake('div', { id: 'news', className: 'unseen' }, win);
         d.news.setAttribute('aria-live', 'polite');
         d.news.setAttribute('aria-atomic', 'true');
-        diruvariLayout(d, f);
+        addEventListener('resize', diruvariCall('_diruvari_layout'));
         diruvariBox(d, title);
         diruvariKeys(d, f);
         d.again = diruvariMake('div', { id: 'ended', hidden: true }, desktop);
@@ -259,18 +231,5 @@ mergeInto(LibraryManager.library, {
         d.stoppedNote.setAttribute('role', 'alert');
         const start = diruvariMake('button', { textContent: 'Play ' + title + ' again' }, d.again);
         start.addEventListener('click', function () { location.reload(); });
-    },
-
-    // A fault has stopped the game (its line is in the console): the window
-    // leaves the page, which says so and offers to start the game again.
-    js_game_stopped: function () {
-        const d = Module.diruvari;
-        if (!d) return;
-        d.stopped = true;
-        if (d.box.open) d.box.close();
-        d.window.remove();
-        d.stoppedNote.hidden = false;
-        d.again.hidden = false;
-        d.again.querySelector('button').focus();
     },
 });

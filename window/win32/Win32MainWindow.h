@@ -3,33 +3,28 @@
 
 #include <windows.h>
 
-#include <oleacc.h>
-
-#include <array>
 #include <string>
-#include <vector>
 
-#include "runtime/host/Toolkit.h"
-#include "window/InPlaceControls.h"
-#include "window/win32/Win32Controls.h"
+#include "window/View.h"
+#include "window/win32/Board.h"
+#include "window/win32/Box.h"
+#include "window/win32/LabelFont.h"
+#include "window/win32/LiveRegion.h"
 
 namespace diruvari {
 
-// The command id of card k's button, and of "Reset" on the menu bar.
-constexpr int cardCommand(int k) {
-    return 1000 + k;
-}
-constexpr int resetCommand = 100;
-// Opens the message box that the game asked for.
-constexpr UINT openBoxMessage = WM_APP + 1;
+class Host;
 
-// The main window on the Windows API: its design, the controls the rules
-// work through, its message boxes, and the translation of window messages
-// into the host's events. The cards are made once and a rebuild resets them
-// in place.
-class Win32MainWindow final : public InPlaceControls, public Toolkit {
+// The command id of "Reset" on the menu bar.
+constexpr int resetCommand = 100;
+
+// The main window on the Windows API: the view of the controls with native
+// widgets, its message box, and the translation of window messages into
+// the host's events. The cards are made once and a rebuild resets them in
+// place.
+class Win32MainWindow final : public View {
   public:
-    Win32MainWindow();
+    Win32MainWindow() = default;
     ~Win32MainWindow() override;
     Win32MainWindow(const Win32MainWindow&) = delete;
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
@@ -37,16 +32,18 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     // Creates the window and its controls, hidden, centred on the screen.
     bool create();
     HWND hwnd() const { return hwnd_; }
+    // Where the window reports the player's input; null detaches it.
+    void attach(Host* host) { host_ = host; }
 
-    void attach(WindowEvents* events) override { events_ = events; }
-    Controls& controls() override { return *this; }
+    void cardChanged(int k, const CardControl& card, unsigned changes) override;
+    void frameChanged(const FrameControl& frame) override;
+    void captionChanged(int label, const std::string& caption) override;
     void showWindow() override;
-    void showBox(const std::string& prompt) override;
-    bool boxOpen() const override { return boxOpen_; }
-    void closeAndQuit() override;
-    void focusCard(int k) override;
-    int focusedCard() const override;
+    void showBox(const std::string& prompt) override { box_.show(hwnd_, prompt); }
     void announce(const std::string& news) override;
+    void focusCard(int k) override { SetFocus(board_.card(k)); }
+    int focusedCard() const override { return board_.cardOf(GetFocus()); }
+    void closeAndQuit() override;
 
     // Runs the program's message loop until the quit message, and returns
     // its exit status.
@@ -54,58 +51,32 @@ class Win32MainWindow final : public InPlaceControls, public Toolkit {
     // Handles one message of the loop: the keys as the host decides them,
     // then the dialog navigation between the cards, then the message itself.
     void process(MSG& msg);
-    HWND cardWindow(int k) const { return cards_.at(static_cast<std::size_t>(k)).hwnd(); }
-
-    // Twips, and logical pixels, in device pixels at the window's DPI.
-    int px(Twips twips) const;
-    int scaled(int pixels) const;
-
-    CardState& Card(int k) override;
-    FrameState& Frame() override { return frame_; }
-    LabelControl& Level() override { return labels_[0]; }
-    LabelControl& Cards() override { return labels_[1]; }
-    LabelControl& Colors() override { return labels_[2]; }
+    HWND cardWindow(int k) const { return board_.card(k); }
 
   private:
     bool registerClass(HINSTANCE instance) const;
-    bool createChildren(HINSTANCE instance);
-    // Hands a key message, the boxes' too, to the host and does what it
+    bool createWindow(HINSTANCE instance);
+    // Hands a key message, the box's too, to the host and does what it
     // answers; true when nothing else is to see the message.
     bool routeKey(const MSG& msg);
-    static LRESULT CALLBACK boxKeys(int code, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK boxOpening(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT colorStatic(HDC dc, HWND control) const;
     void command(int id);
     void openBox();
     void paint();
-    void layout();
     void dpiChanged(UINT dpi, const RECT& suggested);
-    void resizeToClientArea(const RECT* suggested);
-    // Creates the labels' font for the window's DPI, leaving the old one be.
-    void loadFont();
-    // Makes the news label a polite live region, and undoes it.
-    bool markLiveRegion();
-    void clearLiveRegion();
+    void destroyed();
 
-    WindowEvents* events_ = nullptr;
+    Host* host_ = nullptr;
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
-    std::vector<Win32Card> cards_;
-    Win32Frame frame_{*this};
-    std::array<Win32Label, 3> labels_;
-    // A static text that screen readers hear as a live region, its text the
-    // last news: inside the client area, where readers keep it, painted as
-    // nothing.
-    HWND announcer_ = nullptr;
-    IAccPropServices* annotations_ = nullptr;
-    bool fontReported_ = false;
+    Board board_;
+    LiveRegion news_;
+    LabelFont face_;
     HFONT font_ = nullptr;
-    HANDLE bundledFont_ = nullptr;
     HBRUSH background_ = nullptr;
-    HHOOK boxHook_ = nullptr;
-    std::wstring boxPrompt_;
-    bool boxOpen_ = false;
+    Box box_;
 };
 
 }  // namespace diruvari

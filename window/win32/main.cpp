@@ -30,12 +30,16 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
                     int /*show*/) {
     using namespace diruvari;
     const ComApartment com;
-    // The window is made whole before the host that plays on it.
+    // The window is made whole before the host that plays on it, and
+    // reports to the host only once the host is whole.
     Win32MainWindow window;
     if (!window.create()) {
         return 1;
     }
     Host host(window);
+    window.attach(&host);
     host.start();
-    return window.runMessageLoop();
+    const int status = window.runMessageLoop();
+    window.attach(nullptr);
+    return status;
 }

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "window/Design.h"
+#include "window/Drawing.h"
+
+namespace diruvari {
+
+class CardControl;
+class FrameControl;
+
+// The command id of card k's button.
+constexpr int cardCommand(int k) {
+    return 1000 + k;
+}
+
+// The board's native widgets: each card an owner-drawn push button,
+// painted in its colour inside a raised bevel, its window text (which an
+// owner-drawn button never shows) its name for screen readers ("Red card,
+// row 1, column 2"); the three labels, static texts; and the selection
+// frame's ring, which the window paints beneath its cards. A button keeps
+// its colour in its window's user data, and the board keeps the places in
+// the design that its widgets need to be placed anew at another DPI.
+class Board {
+  public:
+    // Cards first, in index order: that is the tab order; then the labels.
+    bool create(HWND parent);
+
+    void follow(int k, const CardControl& card, unsigned changes, const Drawing& drawing);
+    void follow(const FrameControl& frame, const Drawing& drawing);
+    void setCaption(int label, const std::wstring& caption);
+    // Places every widget for the drawing, the labels in `font`.
+    void layout(const Drawing& drawing, HFONT font) const;
+
+    void paintRing(HDC dc, const Drawing& drawing) const;
+    void draw(const DRAWITEMSTRUCT& item, const Drawing& drawing) const;
+
+    HWND card(int k) const { return cards_.at(static_cast<std::size_t>(k)); }
+    // The card whose button this is, or -1.
+    int cardOf(HWND button) const;
+
+  private:
+    void placeCard(int k, const Drawing& drawing) const;
+    void invalidateRing(const Drawing& drawing) const;
+
+    HWND parent_ = nullptr;
+    std::array<HWND, 16> cards_{};
+    std::array<std::pair<Twips, Twips>, 16> places_{};
+    std::array<HWND, 3> labels_{};
+    // Where the ring stands while the frame shows.
+    std::optional<std::pair<Twips, Twips>> ring_;
+};
+
+}  // namespace diruvari
