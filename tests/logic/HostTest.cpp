@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <stdexcept>
 
 #include "Board.h"
 #include "FakeGame.h"
@@ -214,6 +217,26 @@ TEST(HostFaults, AnImpossibleStateStopsTheProgramWithAClearLine) {
          "internal error: card 3 was created again"},
         {"an event resumed that waits for nothing", [](FakeGame&) { Task().resume(); },
          "internal error: an event was resumed that waits for nothing"},
+        {"an exception out of a rule",
+         [](FakeGame&) {
+             const Task rule = []() -> Task {
+                 throw std::runtime_error("a rule threw");
+                 co_return;
+             }();
+         },
+         "internal error: a rule threw"},
+        {"an exception of no standard type out of an event",
+         [](FakeGame&) { faultOnThrow([]() -> int { throw 7; }); },
+         "internal error: an exception of unknown type"},
+        {"a toolkit's own stop",
+         [](FakeGame&) {
+             setFaultStop([](const char* what) {
+                 std::fprintf(stderr, "the page says: %s\n", what);
+                 std::_Exit(faultStatus);
+             });
+             fault("stopped");
+         },
+         "the page says: stopped"},
         {"a frame whose tag names no card",
          [](FakeGame& game) {
              game.controls.Frame().setVisible(true);
