@@ -33,8 +33,8 @@ class InstantBoxes final : public View {
         window_.cardChanged(k, card, changes);
     }
     void frameChanged(const FrameControl& frame) override { window_.frameChanged(frame); }
-    void captionChanged(int label, const std::string& caption) override {
-        window_.captionChanged(label, caption);
+    void captionChanged(int i, const LabelControl& label) override {
+        window_.captionChanged(i, label);
     }
     void showWindow() override { window_.showWindow(); }
     void showBox(const std::string& /*prompt*/) override {

@@ -74,7 +74,7 @@ void FrameControl::setTag(const std::string& tag) {
 
 void LabelControl::setCaption(const std::string& caption) {
     caption_ = caption;
-    controls_->view_.captionChanged(index_, caption_);
+    controls_->view_.captionChanged(index_, *this);
 }
 
 Controls::Controls(View& view) : view_(view) {
@@ -92,7 +92,7 @@ Controls::Controls(View& view) : view_(view) {
         labels_.at(i).controls_ = this;
         labels_.at(i).index_ = static_cast<int>(i);
         labels_.at(i).caption_ = labelDesigns.at(i).caption;
-        view_.captionChanged(static_cast<int>(i), labels_.at(i).caption_);
+        view_.captionChanged(static_cast<int>(i), labels_.at(i));
     }
 }
 

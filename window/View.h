@@ -7,6 +7,7 @@ namespace diruvari {
 
 class CardControl;
 class FrameControl;
+class LabelControl;
 
 // What changed on a card, as bits of one report.
 enum CardChange : unsigned {
@@ -30,7 +31,7 @@ class View {
     // The frame was shown, hidden or moved.
     virtual void frameChanged(const FrameControl& frame) = 0;
     // Label 0 is Level, 1 Cards, 2 Colors.
-    virtual void captionChanged(int label, const std::string& caption) = 0;
+    virtual void captionChanged(int i, const LabelControl& label) = 0;
 
     // Shows the main window; nothing once it is shown.
     virtual void showWindow() = 0;

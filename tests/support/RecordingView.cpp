@@ -30,9 +30,9 @@ void RecordingView::frameChanged(const FrameControl& frame) {
     }
 }
 
-void RecordingView::captionChanged(int /*label*/, const std::string& caption) {
+void RecordingView::captionChanged(int /*i*/, const LabelControl& label) {
     if (logging) {
-        log.push_back("caption " + caption);
+        log.push_back("caption " + label.caption());
     }
 }
 

@@ -21,7 +21,7 @@ class RecordingView final : public View {
   public:
     void cardChanged(int k, const CardControl& card, unsigned changes) override;
     void frameChanged(const FrameControl& frame) override;
-    void captionChanged(int label, const std::string& caption) override;
+    void captionChanged(int i, const LabelControl& label) override;
     void showWindow() override { ++shows; }
     void showBox(const std::string& prompt) override;
     void announce(const std::string& said) override { news.push_back(said); }

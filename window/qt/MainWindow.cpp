@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "runtime/host/Host.h"
+#include "window/Controls.h"
 #include "window/Design.h"
 #include "window/qt/Announcer.h"
 #include "window/qt/CaptionLabel.h"
@@ -70,8 +71,8 @@ void MainWindow::frameChanged(const FrameControl& frame) {
     surface_->follow(frame);
 }
 
-void MainWindow::captionChanged(int label, const std::string& caption) {
-    labels_.at(static_cast<std::size_t>(label))->setText(QString::fromStdString(caption));
+void MainWindow::captionChanged(int i, const LabelControl& label) {
+    labels_.at(static_cast<std::size_t>(i))->setText(QString::fromStdString(label.caption()));
 }
 
 void MainWindow::showWindow() {

@@ -36,7 +36,7 @@ class MainWindow final : public QMainWindow, public View {
 
     void cardChanged(int k, const CardControl& card, unsigned changes) override;
     void frameChanged(const FrameControl& frame) override;
-    void captionChanged(int label, const std::string& caption) override;
+    void captionChanged(int i, const LabelControl& label) override;
     void showWindow() override;
     void showBox(const std::string& prompt) override;
     void announce(const std::string& news) override;

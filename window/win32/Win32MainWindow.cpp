@@ -3,6 +3,7 @@
 
 #include <utility>
 #include "runtime/host/Host.h"
+#include "window/Controls.h"
 #include "window/Design.h"
 
 #include "window/win32/Dpi.h"
@@ -87,8 +88,8 @@ void Win32MainWindow::frameChanged(const FrameControl& frame) {
     board_.follow(frame, drawingAt(dpi_));
 }
 
-void Win32MainWindow::captionChanged(int label, const std::string& caption) {
-    board_.setCaption(label, widen(caption));
+void Win32MainWindow::captionChanged(int i, const LabelControl& label) {
+    board_.setCaption(i, widen(label.caption()));
 }
 
 void Win32MainWindow::announce(const std::string& news) {

@@ -37,7 +37,7 @@ class Win32MainWindow final : public View {
 
     void cardChanged(int k, const CardControl& card, unsigned changes) override;
     void frameChanged(const FrameControl& frame) override;
-    void captionChanged(int label, const std::string& caption) override;
+    void captionChanged(int i, const LabelControl& label) override;
     void showWindow() override;
     void showBox(const std::string& prompt) override { box_.show(hwnd_, prompt); }
     void announce(const std::string& news) override;
