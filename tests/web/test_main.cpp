@@ -54,9 +54,10 @@ EMSCRIPTEN_KEEPALIVE void diruvari_test_set_level(int lvl, int cardsleft) {
     game->host.form().cardsleft = static_cast<std::int16_t>(cardsleft);
 }
 
-// Paints card k in palette colour r, as a deal would.
+// Paints card k in palette colour r, as a deal would, and shows it.
 EMSCRIPTEN_KEEPALIVE void diruvari_test_paint(int k, int r) {
     game->host.controls().Card(k).setBackColor(diruvari::palette.at(static_cast<std::size_t>(r)));
+    game->window.flush();
 }
 
 }  // extern "C"

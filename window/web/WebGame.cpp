@@ -6,14 +6,17 @@
 
 #include <cmath>
 #include <optional>
+#include <type_traits>
 
 #include "runtime/Fault.h"
 #include "runtime/host/Keys.h"
-#include "window/web/Dom.h"
 
 // clang-format off
 EM_JS(double, js_clock_ms, (), { return Date.now() + performance.now(); });
 // clang-format on
+
+// The page's library (page.js).
+extern "C" void js_end_window(int stopped);
 
 namespace diruvari {
 
@@ -45,7 +48,7 @@ std::uint64_t pageClock() {
 // the player, and the call that met the fault unwinds to the browser, which
 // then calls the program no more.
 [[noreturn]] void stopThePage(const char* /*what*/) {
-    dom::endWindow(true);
+    js_end_window(1);
     emscripten_unwind_to_js_event_loop();
 }
 
@@ -58,57 +61,68 @@ WebGame& startWebGame(std::unique_ptr<RandomSource> random) {
 
 }  // namespace diruvari
 
+namespace {
+
+// An event of the page's, on the game as it stands; the page then shows what
+// the event changed.
+template <typename Event>
+auto onGame(Event&& event) {
+    auto& game = diruvari::theGame();
+    if constexpr (std::is_void_v<decltype(event(*game))>) {
+        if (game) {
+            event(*game);
+            game->window.flush();
+        }
+    } else {
+        const auto answer = event(*game);
+        game->window.flush();
+        return answer;
+    }
+}
+
+}  // namespace
+
 // What the page's script calls, one event at a time.
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void diruvari_card_clicked(int k) {
-    if (auto& game = diruvari::theGame()) {
-        game->host.cardClicked(k);
-    }
+    onGame([k](diruvari::WebGame& game) { game.host.cardClicked(k); });
 }
 
 EMSCRIPTEN_KEEPALIVE void diruvari_box_answered() {
-    if (auto& game = diruvari::theGame()) {
-        game->host.boxAnswered();
-    }
+    onGame([](diruvari::WebGame& game) { game.host.boxAnswered(); });
 }
 
 EMSCRIPTEN_KEEPALIVE void diruvari_reset_chosen() {
-    if (auto& game = diruvari::theGame()) {
-        game->host.resetChosen();
-    }
+    onGame([](diruvari::WebGame& game) { game.host.resetChosen(); });
 }
 
-EMSCRIPTEN_KEEPALIVE void diruvari_layout() {
-    if (auto& game = diruvari::theGame()) {
-        game->window.layout();
-    }
+EMSCRIPTEN_KEEPALIVE void diruvari_focus_lost() {
+    onGame([](diruvari::WebGame& game) { game.host.focusLost(); });
+}
+
+// The viewport's size in CSS pixels, and whether it is a touch screen's.
+EMSCRIPTEN_KEEPALIVE void diruvari_layout(double width, double height, int touch) {
+    onGame([=](diruvari::WebGame& game) { game.window.layout(width, height, touch != 0); });
 }
 
 // A key down (1) or up (0): `key` is a diruvari::Key, `code` the physical
 // key, `time` the event's time in whole microseconds, `modifiers` the
 // diruvari::Modifier bits held. What it cannot take is left to the page to
-// handle natively. The answer is what the page does, as dom::pageAnswer
-// writes it.
+// handle natively. The answer is what the page does, as pageAnswer writes
+// it.
 EMSCRIPTEN_KEEPALIVE int diruvari_key(int down, int key, int code, double time, int modifiers) {
-    using diruvari::KeyAnswer;
-    auto& game = diruvari::theGame();
     const auto at = diruvari::keyTime(time);
-    if (!game || (down != 0 && down != 1) || key < 0 ||
+    if (!diruvari::theGame() || (down != 0 && down != 1) || key < 0 ||
         key > static_cast<int>(diruvari::Key::Other) || !at) {
-        return diruvari::dom::pageAnswer({KeyAnswer::Act::Native});
+        return diruvari::pageAnswer({diruvari::KeyAnswer::Act::Native});
     }
     constexpr unsigned held = diruvari::Ctrl | diruvari::Alt | diruvari::Meta | diruvari::Shift;
     const diruvari::KeyEvent event{static_cast<diruvari::Key>(key),        code, *at, false, false,
                                    static_cast<unsigned>(modifiers) & held};
-    return diruvari::dom::pageAnswer(down != 0 ? game->host.keyDown(event)
-                                               : game->host.keyUp(event));
-}
-
-EMSCRIPTEN_KEEPALIVE void diruvari_focus_lost() {
-    if (auto& game = diruvari::theGame()) {
-        game->host.focusLost();
-    }
+    return onGame([&](diruvari::WebGame& game) {
+        return diruvari::pageAnswer(down != 0 ? game.host.keyDown(event) : game.host.keyUp(event));
+    });
 }
 
 }  // extern "C"

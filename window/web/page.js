@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: MIT
-// The page's window, as an emscripten library of named parts: the program
-// calls js_build_window once, with its build's name, its texts and every
-// figure of the design by name (a JSON object); each part below builds one
-// piece of the window from those. The page adds nothing of its own but the
-// document's frame around the window.
+// The page's side of the window, as an emscripten library of named parts.
+// The window itself stands in the page as designed (index.html); the
+// program calls js_bind_window once, with its build's name and the host's
+// key and act numbers by name (a JSON object), and the parts below take the
+// page's events to it and carry out what it answers. The program's changes
+// to the window are the js_ functions in WebWindow.cpp.
 mergeInto(LibraryManager.library, {
     // The figures, each by name; a figure the page asks for and the program
     // did not give is a fault, not a blank.
     $diruvariFigures: function (json) {
         const figures = JSON.parse(json);
         return function (name) {
-            if (!(name in figures)) throw new Error('the design has no figure ' + name);
+            if (!(name in figures)) throw new Error('the program has no figure ' + name);
             return figures[name];
         };
     },
 
     // The page's calls into the program. Once a fault has stopped the game
-    // (js_game_stopped), the program is called no more, and the unwind that
+    // (js_end_window), the program is called no more, and the unwind that
     // ends the call that met the fault is no error of the page's.
     $diruvariCall: function (name) {
         return function () {
@@ -30,109 +31,37 @@ mergeInto(LibraryManager.library, {
         };
     },
 
-    $diruvariMake: function (tag, props, parent) {
-        const e = document.createElement(tag);
-        Object.assign(e, props);
-        if (parent) parent.appendChild(e);
-        return e;
-    },
-
-    // The design's colours (as CSS writes them) and face, as the style
-    // sheet's variables.
-    $diruvariTheme: function (f) {
-        const vars = {
-            '--background': f('background'), '--outer-light': f('outerLight'),
-            '--inner-light': f('innerLight'), '--inner-shadow': f('innerShadow'),
-            '--outer-shadow': f('outerShadow'), '--frame': f('frame'),
-            '--label-text': f('labelText'), '--label-weight': f('labelWeight'),
-            '--label-family': '"' + f('labelFamily') + '", "' + f('bundledFamily') + '"'
-        };
-        for (const name in vars) document.documentElement.style.setProperty(name, vars[name]);
-    },
-
-    // The menu bar with its one item; the host refuses it while a box
-    // stands or after the end.
-    $diruvariMenuBar__deps: ['$diruvariMake', '$diruvariCall'],
-    $diruvariMenuBar: function (win, reset) {
-        const bar = diruvariMake('div', { className: 'menubar' }, win);
-        bar.setAttribute('role', 'menubar');
-        const item = diruvariMake('button', { id: 'reset', textContent: reset }, bar);
-        item.setAttribute('role', 'menuitem');
-        item.addEventListener('click', diruvariCall('_diruvari_reset_chosen'));
-    },
-
     // The board is a grid, one tab stop with arrows inside, which screen
-    // readers hand the keys to; its rows and cells add no boxes of their
-    // own, so each card keeps its place in the client area.
-    $diruvariBoard__deps: ['$diruvariMake', '$diruvariCall'],
-    $diruvariBoard: function (d, f, client) {
-        const board = diruvariMake('div', { id: 'board' }, client);
-        board.setAttribute('role', 'grid');
-        board.setAttribute('aria-label', f('boardName'));
-        board.setAttribute('aria-describedby', 'board-keys');
-        diruvariMake('div', { id: 'board-keys', className: 'unseen', textContent: f('boardKeys') }, client);
-        // Each element takes its role and state before it joins the page: a
-        // browser may not make a toggle button of a button that it has
-        // already shown to readers as a plain one.
-        const attach = function (e, attributes, parent) {
-            for (const name in attributes) e.setAttribute(name, attributes[name]);
-            return parent.appendChild(e);
-        };
-        const columns = f('columns');
+    // readers hand the keys to: the card with the focus is its tab stop.
+    $diruvariBoard__deps: ['$diruvariCall'],
+    $diruvariBoard: function (d) {
         const clicked = diruvariCall('_diruvari_card_clicked');
-        let row;
-        for (let k = 0; k < f('cardCount'); ++k) {
-            if (k % columns === 0) {
-                // Named, or a reader would read a row's cards on entering it.
-                row = attach(diruvariMake('div', {}), { role: 'row', 'aria-label': 'Row ' + (k / columns + 1) }, board);
-            }
-            const cell = attach(diruvariMake('div', {}), { role: 'gridcell' }, row);
-            const card = attach(diruvariMake('button', { className: 'card', hidden: true, tabIndex: k > 0 ? -1 : 0 }),
-                                { 'aria-pressed': 'false' }, cell);
+        d.cards.forEach(function (card, k) {
             card.addEventListener('click', function () { clicked(k); });
-            // The card with the focus is the board's one tab stop.
             card.addEventListener('focus', function () {
                 d.cards.forEach(function (c) { c.tabIndex = c === card ? 0 : -1; });
             });
-            d.cards.push(card);
-        }
+        });
+        document.getElementById('reset').addEventListener('click', diruvariCall('_diruvari_reset_chosen'));
+        // The viewport's size as the browser lays it out, before it paints:
+        // the program places the window for it where its scale differs from
+        // the one the page shows.
+        const layout = diruvariCall('_diruvari_layout');
+        new ResizeObserver(function (entries) {
+            const size = entries[0].contentRect;
+            layout(size.width, size.height, matchMedia('(pointer: coarse)').matches ? 1 : 0);
+        }).observe(document.documentElement);
     },
 
-    // The program places every edge of the window at the scale it chooses
-    // for the viewport; the page passes on the sizes that its style sheet
-    // takes, and places the window in the viewport.
-    js_metrics: function (width, height, bar, border, line, focusInset, labelSize, menuFont, left, top) {
-        const vars = { '--client-width': width, '--client-height': height, '--menubar-height': bar,
-                       '--border': border, '--line': line, '--focus-inset': focusInset,
-                       '--label-size': labelSize, '--menu-font': menuFont };
-        for (const name in vars) document.documentElement.style.setProperty(name, vars[name] + 'px');
-        Object.assign(Module.diruvari.window.style, { left: left + 'px', top: top + 'px' });
-    },
-
-    // The message box, a modal dialog as WAI-ARIA has it: named by its title,
-    // described by its prompt, with the focus on OK. It is shown by
-    // js_show_box, and tells the program when it has closed: the game's
-    // event waits for that. Its role is the element's own: Firefox shows a
-    // dialog of an ARIA role to readers as a window of its own, opened and
-    // closed, and Orca leaves its focus mode then without a word.
-    $diruvariBox__deps: ['$diruvariMake', '$diruvariCall'],
-    $diruvariBox: function (d, title) {
-        const box = d.box = diruvariMake('dialog', { id: 'box' }, document.body);
-        box.setAttribute('aria-modal', 'true');
-        box.setAttribute('aria-labelledby', 'box-title');
-        box.setAttribute('aria-describedby', 'box-prompt');
-        diruvariMake('h1', { id: 'box-title', textContent: title }, box);
-        d.prompt = diruvariMake('p', { id: 'box-prompt' }, box);
-        // Its own keys, as an application's: a reader stays in its focus mode
-        // there, and so still hands the board its arrows once the box is gone.
-        const keys = diruvariMake('div', {}, box);
-        keys.setAttribute('role', 'application');
-        const ok = d.ok = diruvariMake('button', { id: 'box-ok', textContent: 'OK' }, keys);
-        ok.setAttribute('aria-describedby', 'box-prompt');
-        ok.addEventListener('click', function () { box.close(); });
+    // The message box tells the program when it has closed: the game's
+    // event waits for that.
+    $diruvariBox__deps: ['$diruvariCall'],
+    $diruvariBox: function (d) {
+        const box = d.box;
+        d.ok.addEventListener('click', function () { box.close(); });
         // A click behind the box gives the focus to the box itself, where
         // Enter and Space do nothing: it stays on OK, as in a desktop box.
-        box.addEventListener('focus', function () { ok.focus(); });
+        box.addEventListener('focus', function () { d.ok.focus(); });
         const answered = diruvariCall('_diruvari_box_answered');
         box.addEventListener('close', function () {
             // The program hears of OK two frames after the box has gone: a
@@ -191,45 +120,32 @@ mergeInto(LibraryManager.library, {
         if (d.box.open) d.box.close();
         d.window.remove();
         d.stoppedNote.hidden = !stopped;
-        d.again.hidden = false;
-        d.again.querySelector('button').focus();
+        d.ended.hidden = false;
+        d.again.focus();
     },
 
-    js_build_window__deps: ['$diruvariFigures', '$diruvariMake', '$diruvariCall', '$diruvariTheme',
-                            '$diruvariMenuBar', '$diruvariBoard', '$diruvariBox', '$diruvariKeys'],
-    js_build_window: function (buildPtr, captionPtr, resetPtr, titlePtr, figuresJson) {
-        const build = UTF8ToString(buildPtr), caption = UTF8ToString(captionPtr), title = UTF8ToString(titlePtr);
+    js_bind_window__deps: ['$diruvariFigures', '$diruvariCall', '$diruvariBoard', '$diruvariBox', '$diruvariKeys'],
+    js_bind_window: function (buildPtr, figuresJson) {
+        const build = UTF8ToString(buildPtr);
         // A script and a program of two builds would not play together:
         // fail at once, and say so.
         if (build !== Module.buildId) {
             throw new Error('diruvari.js of build ' + Module.buildId + ' carries a program of build ' + build);
         }
         const f = diruvariFigures(UTF8ToString(figuresJson));
-        diruvariTheme(f);
-        document.title = caption;
-        const d = Module.diruvari = { build: build, cards: [], labels: [] };
-        const desktop = document.getElementById('desktop');
-        const win = d.window = diruvariMake('div', { id: 'window', hidden: true }, desktop);
-        win.setAttribute('aria-label', caption);
-        diruvariMenuBar(win, UTF8ToString(resetPtr));
-        const client = diruvariMake('div', { id: 'client' }, win);
-        d.frame = diruvariMake('div', { id: 'frame', hidden: true }, client);
-        d.frame.setAttribute('aria-hidden', 'true');
-        diruvariBoard(d, f, client);
-        const labels = diruvariMake('div', { id: 'labels' }, client);
-        for (let i = 0; i < f('labels'); ++i) d.labels.push(diruvariMake('div', { className: 'label' }, labels));
-        // What the host announces: a pair's new count, a new deal.
-        d.news = diruvariMake('div', { id: 'news', className: 'unseen' }, win);
-        d.news.setAttribute('aria-live', 'polite');
-        d.news.setAttribute('aria-atomic', 'true');
-        addEventListener('resize', diruvariCall('_diruvari_layout'));
-        diruvariBox(d, title);
+        const byId = document.getElementById.bind(document);
+        const d = Module.diruvari = {
+            build: build, window: byId('window'), frame: byId('frame'), news: byId('news'),
+            cards: [...document.querySelectorAll('.card')], labels: [...document.querySelectorAll('.label')],
+            box: byId('box'), prompt: byId('box-prompt'), ok: byId('box-ok'),
+            again: byId('again'), ended: byId('ended'), stoppedNote: byId('stopped'),
+            // Card 0 takes the focus as the page's autofocus, before the
+            // first frame, with nothing forced.
+            fresh: true,
+        };
+        d.again.addEventListener('click', function () { location.reload(); });
+        diruvariBoard(d);
+        diruvariBox(d);
         diruvariKeys(d, f);
-        d.again = diruvariMake('div', { id: 'ended', hidden: true }, desktop);
-        d.stoppedNote = diruvariMake('p', { id: 'stopped', hidden: true,
-                                            textContent: title + ' stopped because of an internal error.' }, d.again);
-        d.stoppedNote.setAttribute('role', 'alert');
-        const start = diruvariMake('button', { textContent: 'Play ' + title + ' again' }, d.again);
-        start.addEventListener('click', function () { location.reload(); });
     },
 });

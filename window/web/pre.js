@@ -6,6 +6,7 @@
 // offline play (Module.offline, once it has asked the server for a new
 // build).
 Module['buildId'] = '@build_id@';
+performance.mark('script-start');
 
 // The program travels inside this script as base64 (Module.diruvariWasm, put
 // at its head by the build) and is compiled as the script runs: decoded by
@@ -31,6 +32,11 @@ Module['onBoardShown'] = () => {
     firstBoardShown = true;
     requestAnimationFrame(() => setTimeout(() => {
         performance.mark('board-painted');
+        // Where the page's autofocus did not take (a frame painted before
+        // the window showed), the card takes the focus now.
+        const d = Module['diruvari'];
+        d.fresh = false;
+        if (document.activeElement === document.body) d.cards[d.focusWanted].focus();
         // Not before: the worker's downloads would hold up the first board.
         if (!('serviceWorker' in navigator)) return;
         // Without its worker (a server that refuses sw.js, say) the game plays on, online.
