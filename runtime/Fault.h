@@ -5,7 +5,6 @@
 
 namespace diruvari {
 
-// The status the program ends with after a fault.
 inline constexpr int faultStatus = 70;
 
 // An impossible state is never repaired on the quiet: one line on standard
@@ -18,9 +17,7 @@ inline constexpr int faultStatus = 70;
 // The exception being handled is a fault; called where it was caught.
 [[noreturn]] void faultOnException() noexcept;
 
-// Runs `event`: an exception out of it is a fault, so that none crosses a
-// toolkit's frames. Where the program is built without exceptions (the
-// page), nothing can throw.
+// An exception out of `event` is a fault: none crosses a toolkit's frames.
 template <typename Event>
 decltype(auto) faultOnThrow(Event&& event) {
 #if defined(__cpp_exceptions)
@@ -34,9 +31,8 @@ decltype(auto) faultOnThrow(Event&& event) {
 #endif
 }
 
-// How the program stops once that line is written. By default it ends at
-// once with faultStatus; a window layer that must tell the player first, or
-// a fuzzer that must keep the input, chooses its own. It must not return.
+// How the program stops after that line, by default with faultStatus: a
+// window that tells the player first, or a fuzzer, sets its own.
 using FaultStop = void (*)(const char* what);
 void setFaultStop(FaultStop stop);
 

@@ -8,15 +8,13 @@
 
 namespace diruvari {
 
-// The game's random numbers. Reseeding mixes a clock reading into the current
-// state instead of replacing it, so two reseeds at the same clock reading
-// (two quick restarts) still lead to different numbers.
+// The game's random numbers. A reseed mixes the clock into the state, so
+// two reseeds at one reading (two quick restarts) still differ.
 class Generator final : public RandomSource {
   public:
     using Clock = std::function<std::uint64_t()>;
 
-    // Nanoseconds since the epoch, with the steady clock's added: a fresh
-    // reading at every reseed.
+    // Nanoseconds, the steady clock's added: fresh at every reseed.
     static std::uint64_t systemClock();
 
     explicit Generator(Clock clock = systemClock);

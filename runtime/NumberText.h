@@ -16,10 +16,8 @@ std::string numberText(long long value);
 // Decimal text of a 16-bit integer with no blank, as the selection tag holds it.
 std::string integerText(std::int16_t value);
 
-// Decimal text read back, as the selection tag is. Anything that is not a plain
-// decimal number (optional blanks and sign, digits, optional fraction) gives
-// no value rather than a guess; the 16-bit reading also gives none for a
-// fraction or a value outside the 16-bit range.
+// Decimal text read back, as the tag is: anything but blanks, a sign,
+// digits and a fraction gives no value, as does an out-of-range 16-bit one.
 std::optional<double> textToDouble(std::string_view text);
 std::optional<std::int16_t> textToInt16(std::string_view text);
 

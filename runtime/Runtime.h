@@ -10,8 +10,7 @@ namespace diruvari {
 // The platform services the game relies on.
 class Runtime {
   public:
-    // What the rules wait on: a message box until the player has pressed OK,
-    // and the end after the final win, which never comes back.
+    // What the rules wait on: a box until its OK, and the end, forever.
     struct Box {
         Runtime& runtime;
         std::string prompt;
@@ -34,18 +33,12 @@ class Runtime {
 
     virtual ~Runtime() = default;
 
-    // Reseeds the random numbers from the clock.
+    // Reseeds from the clock; then 0 <= u < 1.
     virtual void randomize() = 0;
-    // The next random number u, 0 <= u < 1.
     virtual float nextRandom() = 0;
-    // A modal box with the prompt and an OK button; the rules co_await it,
-    // and go on once it is dismissed.
     Box messageBox(std::string prompt) { return {*this, std::move(prompt)}; }
-    // Unloads the main window and shows it again: its controls return to
-    // their design, its load event runs, and control comes back here.
+    // The controls return to their design and the load event runs again.
     virtual void rebuildWindow() = 0;
-    // Stops the program at once: the rules co_await it, and no game code
-    // runs after it.
     End end() { return {*this}; }
 
   protected:
@@ -53,10 +46,7 @@ class Runtime {
     Runtime(const Runtime&) = default;
     Runtime& operator=(const Runtime&) = default;
 
-    // Shows the box; the event that waits for it is resumed once the player
-    // has dismissed it.
     virtual void showBox(const std::string& prompt) = 0;
-    // The end: the rule that awaited it is never resumed.
     virtual void endProgram() = 0;
 };
 

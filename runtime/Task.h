@@ -7,18 +7,15 @@
 
 namespace diruvari {
 
-// A procedure of the rules that may wait: it runs at once, as a plain call
-// does, until it waits for something (a message box's OK), and its caller
-// may then wait for it in turn. The outermost task is the whole waiting
-// event: it knows the rule deep inside it that waits, resumes it, or
-// destroys the lot with itself.
+// A rule that may wait: it runs at once, as a plain call does, until it
+// waits (for a box's OK), and its caller may wait for it in turn. The
+// outermost task is the waiting event: it knows the rule inside that waits,
+// resumes it, or destroys the lot with itself.
 class [[nodiscard]] Task {
   public:
     struct promise_type {
-        // The task that waits for this one to end, if one does.
-        co::coroutine_handle<promise_type> caller;
-        // The rule inside this task that waits, while one does.
-        co::coroutine_handle<> waiting;
+        co::coroutine_handle<promise_type> caller;  // the task awaiting this one
+        co::coroutine_handle<> waiting;             // the rule inside that waits
 
         Task get_return_object() {
             return Task(co::coroutine_handle<promise_type>::from_promise(*this));
@@ -28,8 +25,8 @@ class [[nodiscard]] Task {
         void return_void() noexcept {}
         // An exception out of a rule is a fault, as it is anywhere else.
         void unhandled_exception() noexcept;
-        // The rule waits for something that will resume it: so does every
-        // task that waits for this one. Null for what never resumes it.
+        // The rule, or null for what never resumes, is what every task
+        // awaiting this one waits at.
         void waitAt(co::coroutine_handle<> rule);
     };
 
@@ -40,8 +37,7 @@ class [[nodiscard]] Task {
     ~Task();
 
     bool done() const { return !handle_ || handle_.done(); }
-    // Resumes the rule that waits; a task that waits for nothing that
-    // resumes is a fault.
+    // A task that waits for nothing that resumes is a fault.
     void resume();
 
     // A task waits for another by co_await.
@@ -53,14 +49,12 @@ class [[nodiscard]] Task {
     void await_resume() const noexcept {}
 
   private:
-    // At its end a task resumes the task that waited for it. A plain call,
-    // not a handover: the page's WebAssembly has no tail calls, and the
-    // rules call each other no more than two deep.
+    // At its end a task resumes its caller: a plain call, since the page's
+    // WebAssembly has no tail calls and the rules nest two deep at most.
     struct Finished {
         bool await_ready() const noexcept { return false; }
         void await_suspend(co::coroutine_handle<promise_type> ending) const noexcept {
-            // Resumed, the waiting task may destroy this one: nothing of it
-            // is touched after.
+            // The caller may destroy this task: nothing of it is touched after.
             if (auto caller = ending.promise().caller) {
                 caller.resume();
             }

@@ -12,8 +12,7 @@ namespace diruvari {
 
 class Controls;
 
-// One element of the card array: a push button whose face shows its
-// background colour.
+// One element of the card array.
 class CardControl {
   public:
     ColorValue backColor() const { return color_; }
@@ -25,7 +24,7 @@ class CardControl {
     Twips left() const { return left_; }
     Twips top() const { return top_; }
     bool visible() const { return visible_; }
-    // Whether the selection frame marks this card, for screen readers.
+    // The frame marks it, for screen readers.
     bool selected() const;
 
   private:
@@ -42,8 +41,7 @@ class CardControl {
     bool loaded_ = false;
 };
 
-// The selection frame: visible exactly while a card is selected, its tag
-// holding that card's index as text.
+// Visible exactly while a card is selected, whose index is its tag.
 class FrameControl {
   public:
     bool visible() const { return visible_; }
@@ -81,28 +79,23 @@ class LabelControl {
     std::string caption_;
 };
 
-// The controls of the main window, which hold the board's state: the card
-// array, the frame and the three labels. The rules and the host read and
-// write them; each change is told to the view that shows them. The window
-// is reset in place: unloading hides the cards that loading showed, so that
-// a rebuild never deletes the widget whose click it serves.
+// The main window's controls, which hold the board's state; each change is
+// told to the view. Unloading hides what loading showed: a rebuild never
+// deletes the widget whose click it serves.
 class Controls {
   public:
     static constexpr int cardCount = 16;
 
-    // The controls as designed, all of it told to the view.
     explicit Controls(View& view);
     Controls(const Controls&) = delete;
     Controls& operator=(const Controls&) = delete;
 
-    // Creates card k (1-15) with card 0's design properties, hidden.
-    // Creating a card that exists is a fault.
+    // Card k (1-15) as card 0 is designed, hidden; a second load faults.
     void loadCard(int k);
-    // Unloads the window: cards 1-15 go, and card 0, the frame and the
-    // labels return to their design, the frame hidden with an empty tag.
+    // Cards 1-15 go; the rest returns to its design.
     void unload();
 
-    // A card that does not exist is a fault, never read or written.
+    // A card that does not exist is a fault.
     CardControl& Card(int k);
     const CardControl& Card(int k) const;
     FrameControl& Frame() { return frame_; }
@@ -112,8 +105,7 @@ class Controls {
     LabelControl& Colors() { return labels_[2]; }
     const LabelControl& label(int i) const { return labels_.at(static_cast<std::size_t>(i)); }
 
-    // The card that the frame marks: the one its tag names while it is
-    // visible, otherwise -1.
+    // The card the visible frame's tag names, or -1.
     int selectedCard() const;
 
   private:
@@ -122,7 +114,6 @@ class Controls {
     friend class LabelControl;
 
     static void resetToDesign(CardControl& card, bool visible);
-    // The frame changed its visibility or tag: the cards it marks follow.
     void markSelection();
 
     View& view_;

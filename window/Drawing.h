@@ -37,19 +37,16 @@ struct Ring {
     std::array<PixelRect, 4> sides() const;
 };
 
-// Every rectangle that a view paints, for a scale: 1 in logical pixels (Qt,
-// which scales them to the screen), the window's DPI over 96 on Windows,
-// the page's zoom in CSS pixels. All of them are rounded in one way: the
-// design's twips become whole logical pixels, 15 to a pixel, and each edge
-// is then scaled and rounded on its own, so that rectangles that meet in the
-// design meet on the screen, and a size is the distance of its two edges.
+// Every rectangle that a view paints, for a scale (1 on Qt, DPI/96 on
+// Windows, the page's zoom). Twips become whole logical pixels, 15 to one,
+// then each edge is scaled and rounded on its own: what meets in the design
+// meets on the screen.
 class Drawing {
   public:
     explicit Drawing(double scale = 1) : scale_(scale) {}
 
     double scale() const { return scale_; }
     static int logical(Twips twips);
-    // A place in logical pixels as a whole pixel at this scale.
     int pixels(int logical) const;
     PixelRect place(int left, int top, int width, int height) const;
     PixelRect rect(Twips left, Twips top, Twips width, Twips height) const;
@@ -61,15 +58,12 @@ class Drawing {
     double labelFontSize() const;
     int labelFontPixels() const;
 
-    // The bevel's line: bevelWidth logical pixels, never less than a pixel.
+    // The bevel's line, at least a pixel; its bands in painting order, outer
+    // then inner, each top, left, bottom, right.
     int line() const;
-    // The bevel of a card whose face is `face`, in the order they are
-    // painted over its colour: the outer sides, then the inner ones, each
-    // top, left, bottom, right.
     std::array<Band, 8> bevel(const PixelRect& face, bool pressed) const;
-    // Where the focus rectangle lies on a card's face.
     PixelRect focus(const PixelRect& face) const;
-    // The selection frame's outline around its square at `left`, `top`.
+    // The selection frame's outline around its square.
     Ring ring(Twips left, Twips top) const;
 
   private:

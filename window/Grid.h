@@ -22,8 +22,7 @@ constexpr int cardIndex(int col, int row) {
     return col + gridSize * row;
 }
 
-// The card one step away in a direction, or -1 past the board's edge: a
-// step never leaves the card's row or column.
+// The card one step away, or -1 past the board's edge.
 enum class Step { Left, Right, Up, Down };
 constexpr int neighbourCard(int k, Step step) {
     switch (step) {

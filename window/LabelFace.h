@@ -3,11 +3,8 @@
 
 namespace diruvari {
 
-// The face that the labels ask for: the designed one where the system has
-// it, otherwise the bundled blackletter face. Only a bundled face that did
-// not load (a broken build) leaves them in the toolkit's default face, and
-// then this says so on standard error, so that the labels never fall to a
-// plain face unsaid. Null for the default face.
+// The labels' face: the designed one, else the bundled blackletter one;
+// null, said on standard error, only where the bundled one did not load.
 const char* labelFace(bool designedInstalled, bool bundledLoaded);
 
 }  // namespace diruvari

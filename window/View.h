@@ -18,36 +18,28 @@ enum CardChange : unsigned {
     AllChanged = 15U,
 };
 
-// A toolkit's window as the controls and the host see it. The controls tell
-// it what changed, and it shows that with its native widgets, keeping no
-// state of the game's beyond what a widget needs to show it; the host asks
-// it for the window, a box, news and the focus. It reports the player's
-// input to the host, and adds no policy of its own.
+// A toolkit's window: told what changed by the controls and asked for the
+// window, a box, news and the focus by the host, it shows them with native
+// widgets, keeps no state of the game's, and reports input with no policy.
 class View {
   public:
     virtual ~View() = default;
 
     virtual void cardChanged(int k, const CardControl& card, unsigned changes) = 0;
-    // The frame was shown, hidden or moved.
     virtual void frameChanged(const FrameControl& frame) = 0;
     // Label 0 is Level, 1 Cards, 2 Colors.
     virtual void captionChanged(int i, const LabelControl& label) = 0;
 
-    // Shows the main window; nothing once it is shown.
     virtual void showWindow() = 0;
-    // Opens a modal box with the prompt, titled with the application's name,
-    // with one OK button. Its dismissal reaches the host later, from the
-    // toolkit's event loop, never from inside this call.
+    // A modal box titled with the application's name and one OK button; its
+    // dismissal reaches the host later, from the event loop.
     virtual void showBox(const std::string& prompt) = 0;
-    // Tells screen readers, once and politely, of a change that the focused
-    // card does not show: a pair's new count, a new deal.
+    // Tells screen readers, politely, what the focused card does not show.
     virtual void announce(const std::string& news) = 0;
     // Keyboard focus on card k, and the card that has it (-1 for none).
     virtual void focusCard(int k) = 0;
     virtual int focusedCard() const = 0;
-    // Closes the window and takes down any box on it; the program then ends
-    // through the toolkit's normal teardown, with status 0. The host asks
-    // once; a close that the toolkit reports back is harmless.
+    // Closes the window and any box; the program ends with status 0.
     virtual void closeAndQuit() = 0;
 
   protected:

@@ -8,23 +8,16 @@
 namespace diruvari {
 
 // What every key does, for every toolkit:
-// - an arrow moves the focus to the neighbouring card in its direction and
-//   stops at the board's edges;
-// - Activate clicks the focused card once per physical press: a repeat (a
-//   down for a key already down, a down the toolkit marks as a repeat, or a
-//   down at the time of that key's last up) never clicks, and a down with no
-//   time after an up is a fresh press;
+// - an arrow moves the focus to the next card its way, stopping at the edge;
+//   with no card focused it brings the focus back to the last one;
+// - Activate clicks the focused card once per physical press: a down for a
+//   key already down, marked as a repeat or stamped with its last up's time
+//   is a repeat;
 // - while a box stands no key reaches the board; Activate and Escape answer
-//   the box as they are let go, when their press came fresh while it stood,
-//   so that a key held into the box, or its repeats, never answer it (and
-//   a box that went at the press would lose the release to the window
-//   behind it);
-// - while no card has the focus, an arrow puts it back on the card that had
-//   it last, so that the board is never lost to a player who cannot see it;
-// - every other key, and every key but the arrows while no card has the
-//   focus, is the toolkit's own (Tab, the menu's keys).
-// Held keys are forgotten when the window loses the focus, since their ups
-// then go elsewhere.
+//   it on release, if pressed afresh while it stood, so that a held key
+//   never answers it and its release never reaches the window behind;
+// - every other key is the toolkit's own (Tab, the menu's keys).
+// Held keys are forgotten when the window loses the focus.
 class KeyPolicy final {
   public:
     // What the window looks like when a key arrives.

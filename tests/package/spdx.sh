@@ -12,7 +12,7 @@ while IFS= read -r file; do
         missing=$((missing + 1))
     fi
 done < <(git ls-files '*.cpp' '*.h' '*.rc' '*.cmake' '*CMakeLists.txt' '*.sh' 'scripts/*' \
-             '.ci/*' 'data/*.desktop' 'data/*.xml' 'data/*.svg' 'data/*.in' '*.manifest' '*.mjs' '*.html' |
+             '.ci/*' 'data/*.desktop' 'data/*.xml' 'data/*.svg' ':(glob)data/*.in' 'data/windows/*.wxs.in' '*.manifest' '*.mjs' '*.html' |
          grep -v -e '-packages$')
 [ "$missing" -eq 0 ] || { echo "FAIL: $missing files without an SPDX line" >&2; exit 1; }
 echo "every source file names its licence"

@@ -38,6 +38,11 @@ void boxesAnswered(QWidget& target) {
         EXPECT_TRUE(QTest::qWaitFor(
             [] {
                 QCoreApplication::processEvents();
+                if (QApplication::activeModalWidget() != nullptr) {
+                    return false;
+                }
+                // The host hears of OK by a queued call, which may open the next box.
+                QCoreApplication::sendPostedEvents();
                 return QApplication::activeModalWidget() == nullptr;
             },
             5000))

@@ -18,8 +18,7 @@ class CaptionLabel final : public QLabel {
 // bundled blackletter.
 QFont labelFont();
 
-// Adds the face in `file` to the application's fonts and returns its
-// family; empty when it cannot be loaded.
+// The family of the face added from `file`; empty where it does not load.
 QString loadLabelFace(const QString& file);
 
 }  // namespace diruvari

@@ -8,12 +8,9 @@ namespace diruvari {
 
 class CardControl;
 
-// A card: a push button that paints its whole face in its colour inside a
-// classic raised bevel, from the rectangles that the window's drawing works
-// out. It paints itself because style sheets and palettes are tinted or
-// ignored by some styles. Screen readers hear its colour and place ("Red
-// card, row 1, column 2") and whether it is selected, as its checked state.
-// Its keys are the host's: the window routes them.
+// A card: a push button painted from the drawing's rectangles, since some
+// styles tint or ignore palettes. Readers hear its name ("Red card, row 1,
+// column 2") and its selection as its checked state.
 class CardButton final : public QAbstractButton {
     Q_OBJECT
 
@@ -21,7 +18,6 @@ class CardButton final : public QAbstractButton {
     CardButton(int index, QWidget* parent);
 
     int index() const { return index_; }
-    // Shows what changed on its card.
     void follow(const CardControl& card, unsigned changes);
 
     QSize sizeHint() const override;

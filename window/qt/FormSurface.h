@@ -10,16 +10,13 @@ namespace diruvari {
 
 class FrameControl;
 
-// The window's client area. It paints the background and then the
-// selection frame's ring, so the ring lies beneath the cards and only its
-// parts outside them show.
+// The client area: the background, then the ring, beneath the cards.
 class FormSurface final : public QWidget {
     Q_OBJECT
 
   public:
     explicit FormSurface(QWidget* parent);
 
-    // Shows the frame as it now stands: its ring where it is, or none.
     void follow(const FrameControl& frame);
 
   protected:

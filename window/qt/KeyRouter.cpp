@@ -62,8 +62,7 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
         QGuiApplication::applicationState() != Qt::ApplicationActive) {
         host_->focusLost();
     }
-    // A key enters through its window and is then passed to the focused
-    // widget and its parents: deciding at the window sees it exactly once.
+    // Decided where it enters its window, it is seen exactly once.
     if (host_ == nullptr || !watched->isWindowType() ||
         (type != QEvent::KeyPress && type != QEvent::KeyRelease)) {
         return QObject::eventFilter(watched, event);
@@ -72,8 +71,7 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool KeyRouter::route(const QKeyEvent& event) {
-    // The code tells physical keys apart. A screen reader's copy of a key
-    // has no time: its timestamp is 0, which is the host's "none".
+    // A screen reader's copy of a key has timestamp 0: the host's "none".
     const KeyEvent key{keyOf(event),
                        event.key(),
                        static_cast<KeyTime>(event.timestamp()),

@@ -14,16 +14,12 @@ namespace diruvari {
 
 class Host;
 
-// Hands every key down and up on the application's windows, the boxes'
-// included, to the host, and does what it answers. It watches the events
-// where they enter a window, before any widget sees them, so each one is
-// decided once. It also tells the host when the application loses the
-// keyboard, so that a key released elsewhere does not stay down. On X11 it
-// asks the server to send a held key as presses without releases, and tells
-// the host of a release that the server sent to the window a box blocks.
+// Hands every key down and up on the application's windows, boxes
+// included, to the host where it enters a window, and does what it answers;
+// tells the host when the keyboard goes elsewhere. On X11 it asks for held
+// keys without releases, and reports releases sent behind a box.
 class KeyRouter final : public QObject {
   public:
-    // Moves the focus to card k, or clicks it; answers the box that stands.
     using CardAction = std::function<void(int)>;
     using BoxAction = std::function<void()>;
 
@@ -47,10 +43,9 @@ class KeyRouter final : public QObject {
     CardAction focus_;
     CardAction click_;
     BoxAction answer_;
-    // Qt marks the repeats it makes itself on Wayland; on X11 its mark is a
-    // guess from what is already queued, and is never asked.
+    // On Wayland Qt marks its own repeats; on X11 its mark is a guess.
     bool ownRepeatMark_;
-    // The keys down, by their X keycode, as the host was told of them.
+    // By X keycode.
     std::map<unsigned, KeyEvent> down_;
     X11BlockedKeys blockedKeys_;
     Host* host_ = nullptr;

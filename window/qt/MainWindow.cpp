@@ -92,8 +92,7 @@ void MainWindow::centreOnScreen() {
 }
 
 bool MainWindow::event(QEvent* event) {
-    // The window manager adds its frame only after the window is shown;
-    // once it has, the window is centred again with the frame counted.
+    // Centred again once the window manager has added its frame.
     if (event->type() == QEvent::Move && !centred_ && frameGeometry().size() != size()) {
         centred_ = true;
         centreOnScreen();
@@ -101,10 +100,8 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-// One box serves them all, so that none is deleted while anything still
-// holds it. It is modal to the window and has no loop of its own: the
-// game's event waits in the host, which hears of OK from the event loop,
-// once the box's own signal is over.
+// One box, never deleted while held, modal and without a loop of its own:
+// the host hears of OK by a queued call, once the box's signal is over.
 QMessageBox& MainWindow::box() {
     if (box_ == nullptr) {
         box_ = new QMessageBox(this);
@@ -132,8 +129,7 @@ void MainWindow::showBox(const std::string& prompt) {
     box_->open();
 }
 
-// A box that the window system activates once it has gone hands the
-// keyboard back to the window.
+// A box activated once it has gone hands the keyboard back.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box_ && event->type() == QEvent::WindowActivate && !box_->isVisible()) {
         activateWindow();
@@ -141,9 +137,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// The application ends when its last window has closed: never an exit()
-// from here, which outside the main loop would make every later nested loop
-// return at once. A box that stands goes first: it is a window of its own.
+// The application ends as its last window closes, the box first: an exit()
+// here would make every later nested loop return at once.
 void MainWindow::closeAndQuit() {
     if (box_ != nullptr) {
         box_->disconnect(this);
@@ -153,8 +148,7 @@ void MainWindow::closeAndQuit() {
 }
 
 void MainWindow::focusCard(int k) {
-    // A message box that just closed may have left the game with no active
-    // window; take it back so that the keyboard goes on where it was.
+    // A box that just closed may have left no window active.
     if (QApplication::activeWindow() == nullptr && isVisible()) {
         activateWindow();
     }
@@ -178,9 +172,8 @@ CaptionLabel* MainWindow::label(int i) const {
     return labels_.at(static_cast<std::size_t>(i));
 }
 
-// The player's close goes to the host, which answers it through
-// closeAndQuit(); the close that closeAndQuit() makes comes back here, and
-// the host takes it for the same one.
+// The host answers through closeAndQuit(), whose close comes back here and
+// counts as the same one.
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (host_ != nullptr) {

@@ -19,11 +19,8 @@ class CardButton;
 class FormSurface;
 class Host;
 
-// The main window on Qt: the view of the controls with Qt's widgets, its
-// message box (modal to the window, its dismissal reported to the host from
-// the event loop), and the translation of Qt's events into the host's.
-// The cards are made once and kept, and shown or hidden as the controls
-// say.
+// The main window on Qt: the controls' view in widgets made once, its
+// message box, and Qt's events as the host's.
 class MainWindow final : public QMainWindow, public View {
     Q_OBJECT
 
@@ -31,7 +28,6 @@ class MainWindow final : public QMainWindow, public View {
     MainWindow();
     ~MainWindow() override;
 
-    // Where the window reports the player's input; null detaches it.
     void attach(Host* host);
 
     void cardChanged(int k, const CardControl& card, unsigned changes) override;

@@ -8,9 +8,8 @@
 
 namespace diruvari {
 
-// The game on Qt: the window, and the host that plays on it. The window is
-// made first, whole, then the host that shows its controls on it, and only
-// then does the window report to the host.
+// The game on Qt: the window made whole, then the host on it, and only then
+// does the window report to the host.
 class QtGame {
   public:
     explicit QtGame(std::unique_ptr<RandomSource> random = std::make_unique<Generator>())
@@ -21,7 +20,6 @@ class QtGame {
     QtGame(const QtGame&) = delete;
     QtGame& operator=(const QtGame&) = delete;
 
-    // Loads the form and shows the window centred on the screen.
     void start() { host_.start(); }
 
     MainWindow& window() { return window_; }

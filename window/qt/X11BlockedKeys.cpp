@@ -59,9 +59,8 @@ bool X11BlockedKeys::nativeEventFilter(const QByteArray& eventType, void* messag
     if ((event->response_type & ~0x80) != XCB_KEY_RELEASE) {
         return false;
     }
-    // Qt hands a key to the window with its keyboard focus, if any, and
-    // otherwise to the window the server named. Telling of a release that
-    // Qt then delivers after all does no harm: the key is up.
+    // Qt hands a key to the focus window, else to the server's; a release
+    // told of twice does no harm.
     const auto* key = static_cast<const xcb_key_release_event_t*>(message);
     if (blocks(*modal, QGuiApplication::focusWindow()) ||
         blocks(*modal, windowWithId(key->event))) {

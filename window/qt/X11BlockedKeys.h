@@ -6,12 +6,10 @@
 
 namespace diruvari {
 
-// Qt drops every key that reaches a window a modal box blocks. The X server
-// still sends the keyboard there for a moment after the box has shown,
-// until the box has taken it: a key released in that moment would never be
-// released for the game, which would then take the player's next press of
-// it for a repeat. While it lives, this tells of each such release, by the
-// key's X keycode and the server's time. Other platforms send it nothing.
+// Qt drops keys that reach a window a modal box blocks, and X sends them
+// there until the box has the keyboard: a release lost so would make the
+// next press a repeat. This tells of each such release (X keycode, server
+// time); other platforms send it nothing.
 class X11BlockedKeys final : public QAbstractNativeEventFilter {
   public:
     using Released = std::function<void(unsigned keycode, unsigned long time)>;

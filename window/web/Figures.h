@@ -17,18 +17,6 @@ inline std::string cssColor(ColorValue c) {
 class Figures {
   public:
     Figures& add(const char* name, int value) { return raw(name, std::to_string(value)); }
-    Figures& color(const char* name, ColorValue c) { return add(name, cssColor(c).c_str()); }
-    Figures& add(const char* name, const char* text) {
-        // The design's names need no escapes beyond these.
-        std::string quoted = "\"";
-        for (const char* c = text; *c != '\0'; ++c) {
-            if (*c == '"' || *c == '\\') {
-                quoted += '\\';
-            }
-            quoted += *c;
-        }
-        return raw(name, quoted + '"');
-    }
     Figures& raw(const char* name, const std::string& json) {
         json_ += (json_.empty() ? "{\"" : ",\"") + std::string(name) + "\":" + json;
         return *this;

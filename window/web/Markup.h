@@ -7,10 +7,9 @@
 
 namespace diruvari {
 
-// The window as designed, for the page: its elements as the page's view
-// keeps them, and the style that places them at scale 1 and gives them the
-// design's colours and face. The build writes both into the site, so that
-// the page needs no script to build its window.
+// The window as designed, written into the site by the build: its
+// elements, and the style that places them at scale 1 in the design's
+// colours and face.
 std::string windowMarkup();
 std::string designStyle();
 // Where card k stands once the first load has placed it, at scale 1.

@@ -11,10 +11,7 @@ namespace diruvari {
 // on a touch screen as large as the window fits inside its border.
 double pageScale(bool touchScreen, double viewportWidth, double viewportHeight);
 
-// The sizes that the page's style sheet takes as its variables, in CSS
-// pixels, at a drawing's scale: the client area, the menu bar, the window's
-// border and whole size, the bevel's line, the focus rectangle's inset and
-// the fonts.
+// The style sheet's variables, in CSS pixels at a drawing's scale.
 struct PageVariable {
     const char* name;
     double pixels;

@@ -27,9 +27,8 @@ std::unique_ptr<WebGame>& theGame() {
     return game;
 }
 
-// The page's script is outside code: a time it hands over is taken only when
-// it is a whole number of microseconds that a KeyTime holds (converting NaN
-// or one out of range would be undefined).
+// The page's time is taken only as whole microseconds that a KeyTime holds
+// (converting NaN or one out of range would be undefined).
 std::optional<KeyTime> keyTime(double time) {
     constexpr double limit = 9.0e18;  // below 2^63, and exact as a double
     if (!std::isfinite(time) || time < 0 || time >= limit || time != std::floor(time)) {
@@ -44,9 +43,8 @@ std::uint64_t pageClock() {
     return static_cast<std::uint64_t>(js_clock_ms() * 1e6);
 }
 
-// A fault on the page: its line is in the console already; the page tells
-// the player, and the call that met the fault unwinds to the browser, which
-// then calls the program no more.
+// A fault's line is in the console: the page tells the player, and the
+// call unwinds to the browser, which calls the program no more.
 [[noreturn]] void stopThePage(const char* /*what*/) {
     js_end_window(1);
     emscripten_unwind_to_js_event_loop();
@@ -63,8 +61,7 @@ WebGame& startWebGame(std::unique_ptr<RandomSource> random) {
 
 namespace {
 
-// An event of the page's, on the game as it stands; the page then shows what
-// the event changed.
+// An event on the game as it stands; the page then shows what it changed.
 template <typename Event>
 auto onGame(Event&& event) {
     auto& game = diruvari::theGame();
@@ -101,16 +98,12 @@ EMSCRIPTEN_KEEPALIVE void diruvari_focus_lost() {
     onGame([](diruvari::WebGame& game) { game.host.focusLost(); });
 }
 
-// The viewport's size in CSS pixels, and whether it is a touch screen's.
 EMSCRIPTEN_KEEPALIVE void diruvari_layout(double width, double height, int touch) {
     onGame([=](diruvari::WebGame& game) { game.window.layout(width, height, touch != 0); });
 }
 
-// A key down (1) or up (0): `key` is a diruvari::Key, `code` the physical
-// key, `time` the event's time in whole microseconds, `modifiers` the
-// diruvari::Modifier bits held. What it cannot take is left to the page to
-// handle natively. The answer is what the page does, as pageAnswer writes
-// it.
+// A key down (1) or up (0), its time in microseconds; what it cannot take
+// is the page's own. The answer is pageAnswer's.
 EMSCRIPTEN_KEEPALIVE int diruvari_key(int down, int key, int code, double time, int modifiers) {
     const auto at = diruvari::keyTime(time);
     if (!diruvari::theGame() || (down != 0 && down != 1) || key < 0 ||

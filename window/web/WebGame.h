@@ -10,8 +10,7 @@
 
 namespace diruvari {
 
-// The game on the page: the window, and the host that plays on it. It lives
-// as long as the page does, and the page's events reach the host.
+// The game on the page, as long as the page lives.
 struct WebGame {
     explicit WebGame(std::unique_ptr<RandomSource> random) : host(window, std::move(random)) {}
 
@@ -19,12 +18,10 @@ struct WebGame {
     Host host;
 };
 
-// The page's clocks, wall and monotonic, added in nanoseconds: a fresh
-// reading at every reseed, read straight from the browser. The C++ clocks
-// would bring the whole of <system_error> for failures that cannot happen.
+// The page's wall and monotonic clocks added, in nanoseconds: the C++
+// clocks would bring all of <system_error>.
 std::uint64_t pageClock();
 
-// Makes the game and starts it; the page's events then reach it.
 WebGame& startWebGame(std::unique_ptr<RandomSource> random);
 
 }  // namespace diruvari

@@ -15,8 +15,7 @@
 extern "C" void js_bind_window(const char* build, const char* figuresJson);
 extern "C" void js_end_window(int stopped);
 
-// Each changes the page at once, and only where it differs from what the
-// page shows. Places and sizes are in CSS pixels.
+// Each writes only where the page differs. Places are in CSS pixels.
 // clang-format off
 EM_JS(void, js_show_window, (), {
     Module.diruvari.window.hidden = false;
@@ -64,9 +63,8 @@ EM_JS(void, js_set_label, (int i, const char* text), {
 EM_JS(void, js_announce, (const char* text), {
     const d = Module.diruvari;
     const said = UTF8ToString(text);
-    // A moment later, once the browser has told readers where the focus
-    // went: a reader that hears the news first takes in the focus silently.
-    // The same news again must still be a change for the live region.
+    // Once readers have heard where the focus went, or they would take it in
+    // silently; the same news again must still change the region.
     clearTimeout(d.newsTimer);
     d.newsTimer = setTimeout(() => {
         d.news.textContent = d.news.textContent === said ? said + '\u00a0' : said;
@@ -76,16 +74,14 @@ EM_JS(void, js_announce, (const char* text), {
 EM_JS(void, js_show_box, (const char* prompt), {
     const d = Module.diruvari;
     d.prompt.textContent = UTF8ToString(prompt);
-    // Last news is old news once the box has spoken: the board behind the
-    // box comes back to readers as it closes, and would say it again.
+    // Old news once the box has spoken: it would be said again as it closes.
     clearTimeout(d.newsTimer);
     d.news.textContent = "";
     d.box.showModal();
     d.ok.focus();
 });
 
-// Until the first frame, card 0's focus is the page's autofocus: a focus()
-// now would force the page's layout.
+// Until the first frame card 0 has the autofocus: focus() would force layout.
 EM_JS(void, js_focus_card, (int k), {
     const d = Module.diruvari;
     d.focusWanted = k;
@@ -107,8 +103,7 @@ void place(Part part, int k, const PixelRect& r) {
     js_place(static_cast<int>(part), k, r.left, r.top, r.width, r.height);
 }
 
-// The numbers of the host's keys and acts, by the names the page uses:
-// DOM key names, and what the page does.
+// The host's keys and acts by the page's names for them.
 std::string keyFigures() {
     using Act = KeyAnswer::Act;
     dom::Figures keys;
@@ -118,7 +113,8 @@ std::string keyFigures() {
     keys.add("Enter", static_cast<int>(Key::Activate)).add(" ", static_cast<int>(Key::Activate));
     keys.add("Escape", static_cast<int>(Key::Escape)).add("other", static_cast<int>(Key::Other));
     dom::Figures acts;
-    acts.add("native", static_cast<int>(Act::Native)).add("swallow", static_cast<int>(Act::Swallow));
+    acts.add("native", static_cast<int>(Act::Native))
+        .add("swallow", static_cast<int>(Act::Swallow));
     acts.add("focus", static_cast<int>(Act::Focus)).add("click", static_cast<int>(Act::Click));
     acts.add("answer", static_cast<int>(Act::Answer));
     dom::Figures bits;
@@ -176,7 +172,7 @@ void WebWindow::flushCard(int k) {
         js_paint_card(k, dom::cssColor(card.backColor()).c_str(),
                       cardName(k, card.backColor()).c_str());
     }
-    // A card is placed as it shows: where a hidden one stands is nobody's.
+    // A hidden card's place is nobody's.
     if ((changes & (PlaceChanged | VisibilityChanged)) != 0) {
         placeCard(k);
         js_show(static_cast<int>(Part::Card), k, card.visible() ? 1 : 0);

@@ -10,28 +10,22 @@
 
 namespace diruvari {
 
-// What the host answers the page for a key, as one number: the act times
-// answerBase, plus the card it names.
+// A key's answer as one number for the page: act * answerBase + card.
 inline constexpr int answerBase = 16;
 static_assert(answerBase >= Controls::cardCount, "a card must fit below the base");
 constexpr int pageAnswer(const KeyAnswer& answer) {
     return static_cast<int>(answer.act) * answerBase + (answer.card >= 0 ? answer.card : 0);
 }
 
-// The build's name, which the program that links this layer defines.
 const char* buildId();
 
 // The main window as the page's elements, which stand in the page as
-// designed, hidden until the first load has dealt. It writes to the page
-// only what differs from what the page shows, once the host is done with a
-// step (flush): a rebuild hides cards and shows them again, and the page
-// sees neither. Everything is placed in whole CSS pixels at a scale chosen
-// for the viewport, so that it stays crisp at any device pixel ratio and
-// any zoom; at scale 1 the page's style places it already.
+// designed, hidden until the first deal. Changes are gathered and written
+// once a step is done (flush), only where they differ from the page: a
+// rebuild's hiding and showing never reaches it. Places are whole CSS
+// pixels at a scale for the viewport; scale 1 is the style sheet's own.
 class WebWindow final : public View {
   public:
-    // Takes the page's events to the host, and the design's window as it
-    // stands in the page.
     WebWindow();
     WebWindow(const WebWindow&) = delete;
     WebWindow& operator=(const WebWindow&) = delete;
@@ -46,9 +40,7 @@ class WebWindow final : public View {
     int focusedCard() const override;
     void closeAndQuit() override;
 
-    // Writes to the page what has changed since the last time.
     void flush();
-    // Places the window for a viewport of this size.
     void layout(double width, double height, bool touchScreen);
 
   private:
@@ -59,7 +51,7 @@ class WebWindow final : public View {
     Drawing drawing_;
     std::array<const CardControl*, Controls::cardCount> cards_{};
     std::array<unsigned, Controls::cardCount> changes_{};
-    // Where each card and the ring stand on the page, at its scale.
+    // Where each card and the ring stand on the page.
     std::array<PixelRect, Controls::cardCount> placed_{};
     PixelRect ring_{};
     const FrameControl* frame_ = nullptr;

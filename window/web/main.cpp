@@ -6,11 +6,10 @@
 #include "window/web/WebGame.h"
 
 int main() {
-    // For whoever measures where the time to the first board goes.
+    // For the benchmark of the time to the first board.
     EM_ASM(performance.mark('main-start'));
     diruvari::startWebGame(std::make_unique<diruvari::Generator>(diruvari::pageClock));
     EM_ASM(performance.mark('main-end'));
-    // The page goes on handling the player's events: main leaves with the
-    // runtime alive, and no exit status is reported.
+    // The page goes on handling the player's events.
     emscripten_exit_with_live_runtime();
 }

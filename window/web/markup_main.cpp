@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     std::fputs((html ? diruvari::windowMarkup() : diruvari::designStyle()).c_str(), stdout);
-    // The page's stdout is written as its lines end.
+    // Node writes stdout as its lines end.
     std::fputs("\n", stdout);
     return 0;
 }

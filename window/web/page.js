@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The page's side of the window, as an emscripten library of named parts.
-// The window itself stands in the page as designed (index.html); the
-// program calls js_bind_window once, with its build's name and the host's
-// key and act numbers by name (a JSON object), and the parts below take the
-// page's events to it and carry out what it answers. The program's changes
-// to the window are the js_ functions in WebWindow.cpp.
+// The page's side of the window, an emscripten library. The window stands
+// in the page as designed; js_bind_window takes its events to the program
+// and carries out what the host answers. WebWindow.cpp writes the changes.
 mergeInto(LibraryManager.library, {
-    // The figures, each by name; a figure the page asks for and the program
-    // did not give is a fault, not a blank.
+    // A figure that the program did not give is a fault, not a blank.
     $diruvariFigures: function (json) {
         const figures = JSON.parse(json);
         return function (name) {
@@ -16,9 +12,8 @@ mergeInto(LibraryManager.library, {
         };
     },
 
-    // The page's calls into the program. Once a fault has stopped the game
-    // (js_end_window), the program is called no more, and the unwind that
-    // ends the call that met the fault is no error of the page's.
+    // Once a fault has stopped the game the program is called no more; the
+    // unwind of the call that met it is no error.
     $diruvariCall: function (name) {
         return function () {
             if (Module.diruvari.stopped) return 0;
@@ -31,8 +26,8 @@ mergeInto(LibraryManager.library, {
         };
     },
 
-    // The board is a grid, one tab stop with arrows inside, which screen
-    // readers hand the keys to: the card with the focus is its tab stop.
+    // The board is a grid, one tab stop (the focused card) with arrows
+    // inside, whose keys screen readers hand over.
     $diruvariBoard__deps: ['$diruvariCall'],
     $diruvariBoard: function (d) {
         const clicked = diruvariCall('_diruvari_card_clicked');
@@ -43,9 +38,7 @@ mergeInto(LibraryManager.library, {
             });
         });
         document.getElementById('reset').addEventListener('click', diruvariCall('_diruvari_reset_chosen'));
-        // The viewport's size as the browser lays it out, before it paints:
-        // the program places the window for it where its scale differs from
-        // the one the page shows.
+        // The viewport's size as laid out, before it paints.
         const layout = diruvariCall('_diruvari_layout');
         new ResizeObserver(function (entries) {
             const size = entries[0].contentRect;
@@ -53,28 +46,21 @@ mergeInto(LibraryManager.library, {
         }).observe(document.documentElement);
     },
 
-    // The message box tells the program when it has closed: the game's
-    // event waits for that.
     $diruvariBox__deps: ['$diruvariCall'],
     $diruvariBox: function (d) {
         const box = d.box;
         d.ok.addEventListener('click', function () { box.close(); });
-        // A click behind the box gives the focus to the box itself, where
-        // Enter and Space do nothing: it stays on OK, as in a desktop box.
+        // A click behind the box would focus the box itself: keep it on OK.
         box.addEventListener('focus', function () { d.ok.focus(); });
         const answered = diruvariCall('_diruvari_box_answered');
         box.addEventListener('close', function () {
-            // The program hears of OK two frames after the box has gone: a
-            // browser tells screen readers of a change at its next frame,
-            // and Firefox would otherwise tell of the box's removal and of
-            // the card's focus together, in an order in which Orca takes
-            // the focus in silence and keeps the arrows for itself.
+            // Two frames later: browsers tell readers of a change at the
+            // next frame, and Firefox would tell of the box's removal and the
+            // focus together, in an order in which Orca keeps the arrows.
             requestAnimationFrame(function () {
                 requestAnimationFrame(function () {
-                    // The browser has handed the focus back to the card that
-                    // had it, and Chromium tells screen readers nothing of
-                    // that: the host's own focusCard then moves it anew, and
-                    // readers hear where the player is.
+                    // Chromium tells readers nothing of the focus given
+                    // back: the host's focusCard moves it anew.
                     if (document.activeElement) document.activeElement.blur();
                     answered();
                 });
@@ -82,11 +68,8 @@ mergeInto(LibraryManager.library, {
         });
     },
 
-    // Every key of the page, the box's included, goes to the host before
-    // anything else sees it; the page then does what the host answers. The
-    // host decides which modifiers make a shortcut and tells repeats (the
-    // event's own repeat flag is never asked); keypad Enter is a key of its
-    // own.
+    // Every key of the page, the box's too, goes to the host first; the
+    // host tells repeats (the event's flag is never asked).
     $diruvariKeys__deps: ['$diruvariCall'],
     $diruvariKeys: function (d, f) {
         const keys = f('keys'), acts = f('acts'), base = f('answerBase'), held = f('modifiers');
@@ -110,9 +93,8 @@ mergeInto(LibraryManager.library, {
         addEventListener('blur', function () { lost(); });
     },
 
-    // The window leaves the page, in one place, whether the game ended or a
-    // fault stopped it (its line is in the console); the page then offers
-    // to start the game again.
+    // The one place where the window leaves the page, at the end or after
+    // a fault (whose line is in the console), offering a new game.
     js_end_window: function (stopped) {
         const d = Module.diruvari;
         if (!d) return;
@@ -127,8 +109,7 @@ mergeInto(LibraryManager.library, {
     js_bind_window__deps: ['$diruvariFigures', '$diruvariCall', '$diruvariBoard', '$diruvariBox', '$diruvariKeys'],
     js_bind_window: function (buildPtr, figuresJson) {
         const build = UTF8ToString(buildPtr);
-        // A script and a program of two builds would not play together:
-        // fail at once, and say so.
+        // A script and a program of two builds never play together.
         if (build !== Module.buildId) {
             throw new Error('diruvari.js of build ' + Module.buildId + ' carries a program of build ' + build);
         }
@@ -139,8 +120,7 @@ mergeInto(LibraryManager.library, {
             cards: [...document.querySelectorAll('.card')], labels: [...document.querySelectorAll('.label')],
             box: byId('box'), prompt: byId('box-prompt'), ok: byId('box-ok'),
             again: byId('again'), ended: byId('ended'), stoppedNote: byId('stopped'),
-            // Card 0 takes the focus as the page's autofocus, before the
-            // first frame, with nothing forced.
+            // Card 0 has the page's autofocus until the first frame.
             fresh: true,
         };
         d.again.addEventListener('click', function () { location.reload(); });

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-// A static server of one folder on the loopback address: enough to play the
-// site from a local build, as a well-set server sends it: compressed where
-// the browser takes gzip, and revalidated on every load (no-cache with an
-// ETag), so that a new build is never mixed with an old one from a cache.
+// A static server of one folder on the loopback address, as a well-set
+// server sends a site: gzip where taken, revalidated on every load.
 //   node serve.mjs <folder> [port]
 import fs from 'node:fs';
 import http from 'node:http';
@@ -18,12 +16,10 @@ const types = {
 // Already compressed: sent as they are.
 export const stored = new Set(['.woff2', '.png']);
 
-// Only a name for this machine: a page elsewhere that rebinds its own name
-// to the loopback address is not served.
+// Only this machine's names: no page that rebinds its name to loopback.
 const hostAllowed = (host) => /^(127\.0\.0\.1|localhost|\[::1\])(:\d+)?$/.test(host ?? '');
 
-// The name that a request asks for, or null for a bad one: bad
-// percent-encoding, or a Host that is not this machine's.
+// The name asked for, or null for bad percent-encoding or a foreign Host.
 function nameIn(request) {
     try {
         if (!hostAllowed(request.headers.host)) return null;
@@ -33,9 +29,8 @@ function nameIn(request) {
     }
 }
 
-// The regular file that `name` names inside the folder `root` (its real
-// path), after every link is resolved, or null where there is none; any
-// other failure of the file system is thrown, for a 500.
+// The regular file that `name` names inside `root` with every link
+// resolved, or null; other failures of the file system throw, for a 500.
 const missing = new Set(['ENOENT', 'ENOTDIR']);
 function fileFor(root, name) {
     if (name.includes('\0')) return null;
@@ -50,8 +45,7 @@ function fileFor(root, name) {
     return real.startsWith(root + path.sep) && fs.statSync(real).isFile() ? real : null;
 }
 
-// The file's bytes and its ETag, from one open file: a file replaced
-// meanwhile is never sent under the other's ETag.
+// Bytes and ETag from one open file, never a replaced file's.
 function read(file) {
     const fd = fs.openSync(file, 'r');
     try {
@@ -62,8 +56,7 @@ function read(file) {
     }
 }
 
-// Each file compressed once for each version of it, as a server that serves
-// precompressed files would, not again for every request.
+// Each version of a file compressed once, not for every request.
 function compressor() {
     const cache = new Map();
     return (file, etag, body) => {
@@ -120,7 +113,6 @@ export async function serve(folder, port = 0) {
             console.error(`${request.url}: ${error.message}`);
         }
     });
-    // A request that is not HTTP at all gets a 400 from the parser's side.
     server.on('clientError', (error, socket) => {
         if (socket.writable) socket.end('HTTP/1.1 400 Bad Request\r\nConnection: close\r\n\r\n');
         else socket.destroy();

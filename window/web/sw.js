@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The site's service worker: it keeps one whole build of the site in a cache
-// of its own and serves the site from it, with or without a network.
-//
-// The build writes the list of the site's files into this script, each with
-// its SHA-256, and names the cache by a hash of that list. A new build is
-// therefore a new script, which the browser installs beside the running one.
-// Its files are kept only if each has the bytes that the list says, so that
-// a site caught half-way through its upload is never cached: the page, its
-// style and its script are always of one build. The new worker takes
-// over as soon as its cache is whole: a page that runs has every file of its
-// own build loaded by then, and its next load is the new build's.
+// The site's service worker: it keeps one whole build in a cache of its own
+// and serves the site from it, online or not. The build writes in the
+// files' SHA-256 list and names the cache by its hash: a new build is a new
+// worker, which keeps a file only with the listed bytes (a half-uploaded
+// site is never cached) and takes over once its cache is whole.
 const files = @FILES@;
 const prefix = 'diruvari ' + self.registration.scope + ' ';
 const current = prefix + '@VERSION@';

@@ -16,18 +16,14 @@ namespace diruvari {
 class CardControl;
 class FrameControl;
 
-// The command id of card k's button.
 constexpr int cardCommand(int k) {
     return 1000 + k;
 }
 
-// The board's native widgets: each card an owner-drawn push button,
-// painted in its colour inside a raised bevel, its window text (which an
-// owner-drawn button never shows) its name for screen readers ("Red card,
-// row 1, column 2"); the three labels, static texts; and the selection
-// frame's ring, which the window paints beneath its cards. A button keeps
-// its colour in its window's user data, and the board keeps the places in
-// the design that its widgets need to be placed anew at another DPI.
+// The board's native widgets: each card an owner-drawn push button whose
+// hidden window text is its name for readers and whose user data is its
+// colour; the labels, static texts; the frame's ring, painted beneath the
+// cards. The design's places are kept for placing anew at another DPI.
 class Board {
   public:
     // Cards first, in index order: that is the tab order; then the labels.
@@ -36,14 +32,13 @@ class Board {
     void follow(int k, const CardControl& card, unsigned changes, const Drawing& drawing);
     void follow(const FrameControl& frame, const Drawing& drawing);
     void setCaption(int label, const std::wstring& caption);
-    // Places every widget for the drawing, the labels in `font`.
     void layout(const Drawing& drawing, HFONT font) const;
 
     void paintRing(HDC dc, const Drawing& drawing) const;
     void draw(const DRAWITEMSTRUCT& item, const Drawing& drawing) const;
 
     HWND card(int k) const { return cards_.at(static_cast<std::size_t>(k)); }
-    // The card whose button this is, or -1.
+    // -1 for no card's.
     int cardOf(HWND button) const;
 
   private:

@@ -11,9 +11,8 @@ namespace {
 // The box whose keys the message filter hands on.
 Box* current = nullptr;
 
-// The control id that user32's message box gives the static text with its
-// prompt. It is no documented interface: the prompt is found by its text,
-// and this id is asked only where no static child carries the text.
+// user32's undocumented id of the prompt's static text, asked only where
+// no static child carries the text.
 constexpr int boxPromptId = 0xFFFF;
 
 // The static text of a message box whose text is the prompt.

@@ -9,17 +9,20 @@ namespace diruvari {
 
 namespace {
 
-// The selection is kept on the button's window, so that an accessible
-// object that outlives the window reads "not selected" instead of freed
-// memory.
+// On the button's window: an accessible object that outlives it reads
+// "not selected", never freed memory.
 constexpr wchar_t selectedProperty[] = L"Diruvari.Selected";
 
 bool isSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// The interfaces are named by __uuidof: the import library would otherwise
-// hand the linker a function's stub for IID_IAccessible.
+#define FORWARD(name, parameters, arguments)             \
+    HRESULT STDMETHODCALLTYPE name parameters override { \
+        return standard_->name arguments;                \
+    }
+
+// By __uuidof: the import library would link a stub for IID_IAccessible.
 class CardAccessible final : public IAccessible {
   public:
     CardAccessible(HWND card, IAccessible* standard) : card_(card), standard_(standard) {}
@@ -63,8 +66,7 @@ class CardAccessible final : public IAccessible {
         }
         return result;
     }
-    // A card is a push button, whatever the standard proxy makes of an
-    // owner-drawn one.
+    // A push button, whatever the proxy makes of an owner-drawn one.
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (role == nullptr) {
             return E_POINTER;
@@ -88,76 +90,34 @@ class CardAccessible final : public IAccessible {
     }
 
     // Everything else is the push button's standard answer.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        return standard_->GetTypeInfoCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID locale, ITypeInfo** info) override {
-        return standard_->GetTypeInfo(i, locale, info);
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale,
-                                            DISPID* ids) override {
-        return standard_->GetIDsOfNames(id, names, count, locale, ids);
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
-                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                     UINT* argument) override {
-        return standard_->Invoke(member, id, locale, flags, params, result, exception, argument);
-    }
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        return standard_->get_accParent(parent);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
-        return standard_->get_accChildCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-        return standard_->get_accChild(child, out);
-    }
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        return standard_->get_accName(child, name);
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return standard_->get_accValue(child, value);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return standard_->get_accHelp(child, help);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
-        return standard_->get_accHelpTopic(file, child, topic);
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
-        return standard_->get_accKeyboardShortcut(child, keys);
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-        return standard_->get_accFocus(focus);
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-        return standard_->get_accSelection(selection);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return standard_->get_accDefaultAction(child, action);
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
-        return standard_->accSelect(flags, child);
-    }
-    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
-                                          VARIANT child) override {
-        return standard_->accLocation(left, top, width, height, child);
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
-        return standard_->accNavigate(direction, start, end);
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override {
-        return standard_->accHitTest(x, y, child);
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return standard_->accDoDefaultAction(child);
-    }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
-        return standard_->put_accName(child, name);
-    }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-        return standard_->put_accValue(child, value);
-    }
+    // clang-format off
+    FORWARD(GetTypeInfoCount, (UINT* count), (count))
+    FORWARD(GetTypeInfo, (UINT i, LCID locale, ITypeInfo** info), (i, locale, info))
+    FORWARD(GetIDsOfNames, (REFIID id, LPOLESTR* names, UINT count, LCID locale, DISPID* ids),
+            (id, names, count, locale, ids))
+    FORWARD(Invoke, (DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* params,
+                     VARIANT* result, EXCEPINFO* exception, UINT* argument),
+            (member, id, locale, flags, params, result, exception, argument))
+    FORWARD(get_accParent, (IDispatch** parent), (parent))
+    FORWARD(get_accChildCount, (long* count), (count))
+    FORWARD(get_accChild, (VARIANT child, IDispatch** out), (child, out))
+    FORWARD(get_accName, (VARIANT child, BSTR* name), (child, name))
+    FORWARD(get_accValue, (VARIANT child, BSTR* value), (child, value))
+    FORWARD(get_accHelp, (VARIANT child, BSTR* help), (child, help))
+    FORWARD(get_accHelpTopic, (BSTR* file, VARIANT child, long* topic), (file, child, topic))
+    FORWARD(get_accKeyboardShortcut, (VARIANT child, BSTR* keys), (child, keys))
+    FORWARD(get_accFocus, (VARIANT* focus), (focus))
+    FORWARD(get_accSelection, (VARIANT* selection), (selection))
+    FORWARD(get_accDefaultAction, (VARIANT child, BSTR* action), (child, action))
+    FORWARD(accSelect, (long flags, VARIANT child), (flags, child))
+    FORWARD(accLocation, (long* left, long* top, long* width, long* height, VARIANT child),
+            (left, top, width, height, child))
+    FORWARD(accNavigate, (long direction, VARIANT start, VARIANT* end), (direction, start, end))
+    FORWARD(accHitTest, (long x, long y, VARIANT* child), (x, y, child))
+    FORWARD(accDoDefaultAction, (VARIANT child), (child))
+    FORWARD(put_accName, (VARIANT child, BSTR name), (child, name))
+    FORWARD(put_accValue, (VARIANT child, BSTR value), (child, value))
+    // clang-format on
 
   private:
     ~CardAccessible() { standard_->Release(); }
@@ -166,6 +126,8 @@ class CardAccessible final : public IAccessible {
     IAccessible* standard_;
     std::atomic<ULONG> references_{1};
 };
+
+#undef FORWARD
 
 }  // namespace
 

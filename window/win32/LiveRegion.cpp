@@ -5,14 +5,11 @@ namespace diruvari {
 
 namespace {
 
-// UI Automation's LiveSetting property, as Dynamic Annotation sets it on a
-// window (UIAutomationCoreApi.h, which mingw-w64 lacks), and its Polite
-// value.
+// UI Automation's LiveSetting and Polite (mingw-w64 lacks their header).
 constexpr GUID liveSetting = {
     0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr LONG politeLiveSetting = 1;
-// Dynamic Annotation's class and interface, by value: the uuid library that
-// names them would bring a second IID_IAccessible beside oleacc's.
+// By value: the uuid library would bring a second IID_IAccessible.
 constexpr GUID accPropServicesClass = {
     0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
 constexpr GUID accPropServicesInterface = {

@@ -9,13 +9,10 @@
 
 namespace diruvari {
 
-// Where the window tells screen readers of a change that the focused card
-// does not show: a static text inside the client area, where readers keep
-// it, painted as nothing, its text the last news. As Windows documents a
-// live region for a control: the LiveSetting property on its window
-// (Polite), through Dynamic Annotation, which UI Automation and the readers
-// that use it (Narrator, NVDA) read; and after each change,
-// EVENT_OBJECT_LIVEREGIONCHANGED.
+// The window's news for screen readers: an invisible static text in the
+// client area, made a polite live region as Windows documents it (the
+// LiveSetting property through Dynamic Annotation, then
+// EVENT_OBJECT_LIVEREGIONCHANGED after each change).
 class LiveRegion {
   public:
     LiveRegion() = default;
@@ -23,12 +20,11 @@ class LiveRegion {
     LiveRegion& operator=(const LiveRegion&) = delete;
     ~LiveRegion() { clear(); }
 
-    // False when the text could not be made. A system without Dynamic
-    // Annotation (Wine answers E_NOTIMPL) still has the region's events.
+    // Without Dynamic Annotation (Wine) the events still go out.
     bool create(HWND parent);
     HWND hwnd() const { return hwnd_; }
     void say(const std::wstring& news);
-    // Takes the property off the window, before the window goes.
+    // Before the window goes.
     void clear();
 
   private:

@@ -103,8 +103,7 @@ void Win32MainWindow::showWindow() {
     UpdateWindow(hwnd_);
 }
 
-// The box reports OK to the host once its own loop has returned, from the
-// window's message loop.
+// OK reaches the host once the box's own loop has returned.
 void Win32MainWindow::openBox() {
     box_.open(hwnd_);
     if (host_ != nullptr) {
@@ -112,16 +111,14 @@ void Win32MainWindow::openBox() {
     }
 }
 
-// The window takes any box it owns with it; its end posts the quit message,
-// which also ends a box's loop.
+// The window takes its box with it; its end posts the quit message.
 void Win32MainWindow::closeAndQuit() {
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
 }
 
-// The labels take the new font before the old one is deleted: a label must
-// never hold a deleted font, not even between two messages.
+// The labels take the new font before the old one is deleted.
 void Win32MainWindow::dpiChanged(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
     HFONT old = std::exchange(font_, face_.create(dpi_));

@@ -15,13 +15,10 @@ namespace diruvari {
 
 class Host;
 
-// The command id of "Reset" on the menu bar.
 constexpr int resetCommand = 100;
 
-// The main window on the Windows API: the view of the controls with native
-// widgets, its message box, and the translation of window messages into
-// the host's events. The cards are made once and a rebuild resets them in
-// place.
+// The main window on the Windows API: the controls' view in native widgets,
+// made once and reset in place, and window messages as the host's events.
 class Win32MainWindow final : public View {
   public:
     Win32MainWindow() = default;
@@ -29,10 +26,9 @@ class Win32MainWindow final : public View {
     Win32MainWindow(const Win32MainWindow&) = delete;
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
 
-    // Creates the window and its controls, hidden, centred on the screen.
+    // Hidden, centred on the screen.
     bool create();
     HWND hwnd() const { return hwnd_; }
-    // Where the window reports the player's input; null detaches it.
     void attach(Host* host) { host_ = host; }
 
     void cardChanged(int k, const CardControl& card, unsigned changes) override;
@@ -45,19 +41,16 @@ class Win32MainWindow final : public View {
     int focusedCard() const override { return board_.cardOf(GetFocus()); }
     void closeAndQuit() override;
 
-    // Runs the program's message loop until the quit message, and returns
-    // its exit status.
     int runMessageLoop();
-    // Handles one message of the loop: the keys as the host decides them,
-    // then the dialog navigation between the cards, then the message itself.
+    // The keys as the host decides them, then dialog navigation, then the
+    // message itself.
     void process(MSG& msg);
     HWND cardWindow(int k) const { return board_.card(k); }
 
   private:
     bool registerClass(HINSTANCE instance) const;
     bool createWindow(HINSTANCE instance);
-    // Hands a key message, the box's too, to the host and does what it
-    // answers; true when nothing else is to see the message.
+    // True when nothing else is to see the key message.
     bool routeKey(const MSG& msg);
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The game as a native Windows program: the same rules on a window made
-// with the Windows API.
+// The game as a native Windows program.
 #include <windows.h>
 
 #include <objbase.h>
@@ -30,8 +29,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
                     int /*show*/) {
     using namespace diruvari;
     const ComApartment com;
-    // The window is made whole before the host that plays on it, and
-    // reports to the host only once the host is whole.
+    // The window made whole, then the host, and only then the reports.
     Win32MainWindow window;
     if (!window.create()) {
         return 1;
