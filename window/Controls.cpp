@@ -13,56 +13,20 @@ void CardControl::changed(unsigned changes) const {
     controls_->view_.cardChanged(index_, *this, changes);
 }
 
-void CardControl::setBackColor(ColorValue color) {
-    if (color != color_) {
-        color_ = color;
-        changed(ColorChanged);
-    }
-}
-
-void CardControl::setLeft(Twips left) {
-    if (left != left_) {
-        left_ = left;
-        changed(PlaceChanged);
-    }
-}
-
-void CardControl::setTop(Twips top) {
-    if (top != top_) {
-        top_ = top;
-        changed(PlaceChanged);
-    }
-}
-
-void CardControl::setVisible(bool visible) {
-    if (visible != visible_) {
-        visible_ = visible;
-        changed(VisibilityChanged);
-    }
-}
-
 bool CardControl::selected() const {
     return controls_->marked_ == index_;
 }
 
 void FrameControl::setVisible(bool visible) {
-    if (visible != visible_) {
-        visible_ = visible;
+    if (change(visible_, visible)) {
         controls_.view_.frameChanged(*this);
         controls_.markSelection();
     }
 }
 
-void FrameControl::setLeft(Twips left) {
-    if (left != left_) {
-        left_ = left;
-        controls_.view_.frameChanged(*this);
-    }
-}
-
-void FrameControl::setTop(Twips top) {
-    if (top != top_) {
-        top_ = top;
+void FrameControl::moveTo(Twips left, Twips top) {
+    const bool moved = change(left_, left);
+    if (change(top_, top) || moved) {
         controls_.view_.frameChanged(*this);
     }
 }
@@ -120,8 +84,7 @@ void Controls::unload() {
     }
     resetToDesign(cards_.front(), true);
     frame_.setVisible(false);
-    frame_.setLeft(0);
-    frame_.setTop(0);
+    frame_.moveTo(0, 0);
     frame_.setTag("");
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         labels_.at(i).setCaption(labelDesigns.at(i).caption);

@@ -12,14 +12,23 @@ namespace diruvari {
 
 class Controls;
 
-// One element of the card array.
+// Sets a property; true when that changed it.
+template <typename T>
+bool change(T& property, const T& value) {
+    if (property == value) {
+        return false;
+    }
+    property = value;
+    return true;
+}
+
 class CardControl {
   public:
     ColorValue backColor() const { return color_; }
-    void setBackColor(ColorValue color);
-    void setLeft(Twips left);
-    void setTop(Twips top);
-    void setVisible(bool visible);
+    void setBackColor(ColorValue color) { set(color_, color, ColorChanged); }
+    void setLeft(Twips left) { set(left_, left, PlaceChanged); }
+    void setTop(Twips top) { set(top_, top, PlaceChanged); }
+    void setVisible(bool visible) { set(visible_, visible, VisibilityChanged); }
 
     Twips left() const { return left_; }
     Twips top() const { return top_; }
@@ -30,6 +39,12 @@ class CardControl {
   private:
     friend class Controls;
     CardControl() = default;
+    template <typename T>
+    void set(T& property, const T& value, unsigned what) {
+        if (change(property, value)) {
+            changed(what);
+        }
+    }
     void changed(unsigned changes) const;
 
     Controls* controls_ = nullptr;
@@ -46,8 +61,8 @@ class FrameControl {
   public:
     bool visible() const { return visible_; }
     void setVisible(bool visible);
-    void setLeft(Twips left);
-    void setTop(Twips top);
+    void setLeft(Twips left) { moveTo(left, top_); }
+    void setTop(Twips top) { moveTo(left_, top); }
     const std::string& tag() const { return tag_; }
     void setTag(const std::string& tag);
 
@@ -57,6 +72,7 @@ class FrameControl {
   private:
     friend class Controls;
     explicit FrameControl(Controls& controls) : controls_(controls) {}
+    void moveTo(Twips left, Twips top);
 
     Controls& controls_;
     bool visible_ = false;
@@ -119,7 +135,7 @@ class Controls {
     View& view_;
     std::array<CardControl, cardCount> cards_{};
     FrameControl frame_{*this};
-    std::array<LabelControl, 3> labels_{};
+    std::array<LabelControl, labelCount> labels_{};
     int marked_ = -1;
 };
 

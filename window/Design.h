@@ -49,7 +49,8 @@ struct LabelDesign {
 };
 
 // Level, Cards and Colors, in that order.
-inline constexpr std::array<LabelDesign, 3> labelDesigns = {{
+inline constexpr std::size_t labelCount = 3;
+inline constexpr std::array<LabelDesign, labelCount> labelDesigns = {{
     {"Level: 1", 2040, 0, 1695, 495},
     {"Cards: 250", 2040, 600, 1935, 495},
     {"Colors: 4", 2040, 1200, 1935, 495},

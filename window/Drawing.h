@@ -8,7 +8,6 @@
 
 namespace diruvari {
 
-// A rectangle of whole pixels.
 struct PixelRect {
     int left = 0;
     int top = 0;

@@ -9,7 +9,6 @@ class CardControl;
 class FrameControl;
 class LabelControl;
 
-// What changed on a card, as bits of one report.
 enum CardChange : unsigned {
     ColorChanged = 1U,
     PlaceChanged = 2U,

@@ -74,11 +74,9 @@ class Host final : public Runtime {
     Controls controls_;
     Form1 form_;
     KeyPolicy keys_;
-    // The event that waits for the standing box.
-    Task waiting_;
+    Task waiting_;  // the event that waits for the standing box
     bool boxStanding_ = false;
-    // The board as it stood before the current event, for its news.
-    std::optional<News> news_;
+    std::optional<News> news_;  // the board before the current event
     int focusedCard_ = 0;
     bool dealt_ = false;  // the current event rebuilt the window
     bool started_ = false;

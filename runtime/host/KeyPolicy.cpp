@@ -13,17 +13,12 @@ namespace {
 constexpr KeyAnswer native{KeyAnswer::Act::Native, -1};
 constexpr KeyAnswer swallow{KeyAnswer::Act::Swallow, -1};
 
-Step stepFor(Key key) {
-    switch (key) {
-        case Key::Left:
-            return Step::Left;
-        case Key::Right:
-            return Step::Right;
-        case Key::Up:
-            return Step::Up;
-        default:
-            return Step::Down;
-    }
+// The arrows come first among the keys, in the order of the steps.
+Step stepFor(Key arrow) {
+    constexpr auto same = [](Key k, Step s) { return static_cast<int>(k) == static_cast<int>(s); };
+    static_assert(same(Key::Left, Step::Left) && same(Key::Right, Step::Right) &&
+                  same(Key::Up, Step::Up) && same(Key::Down, Step::Down));
+    return static_cast<Step>(arrow);
 }
 
 bool isArrow(Key key) {

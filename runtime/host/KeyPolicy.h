@@ -20,7 +20,6 @@ namespace diruvari {
 // Held keys are forgotten when the window loses the focus.
 class KeyPolicy final {
   public:
-    // What the window looks like when a key arrives.
     struct Window {
         int focusedCard;  // -1 for none
         int lastCard;     // the card that last had the focus, -1 for none

@@ -10,8 +10,11 @@ News::News(Controls& controls)
 
 std::string News::after(bool dealt) const {
     if (dealt) {
-        return controls_.Level().caption() + ". " + controls_.Cards().caption() + ". " +
-               controls_.Colors().caption() + ".";
+        std::string labels;
+        for (int i = 0; i < static_cast<int>(labelCount); ++i) {
+            labels += (i == 0 ? "" : " ") + controls_.label(i).caption() + ".";
+        }
+        return labels;
     }
     const std::string cards = controls_.Cards().caption();
     if (selected_ < 0 || cards == cards_) {

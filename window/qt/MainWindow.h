@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <array>
 
+#include "window/Design.h"
 #include "window/View.h"
 #include "window/qt/KeyRouter.h"
 
@@ -58,7 +59,7 @@ class MainWindow final : public QMainWindow, public View {
     Host* host_ = nullptr;
     FormSurface* surface_ = nullptr;
     std::array<CardButton*, 16> cards_{};
-    std::array<CaptionLabel*, 3> labels_{};
+    std::array<CaptionLabel*, labelCount> labels_{};
     Announcer* announcer_ = nullptr;
     QAction* mnuReset_ = nullptr;
     QPointer<QMessageBox> box_;

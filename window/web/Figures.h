@@ -7,7 +7,6 @@
 
 namespace diruvari::dom {
 
-// A colour value as CSS writes it.
 inline std::string cssColor(ColorValue c) {
     return "rgb(" + std::to_string(redOf(c)) + ',' + std::to_string(greenOf(c)) + ',' +
            std::to_string(blueOf(c)) + ')';

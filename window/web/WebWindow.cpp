@@ -37,7 +37,6 @@ EM_JS(void, js_ring_sides, (int left, int top, int right, int bottom), {
                                                  borderRightWidth: right + 'px', borderBottomWidth: bottom + 'px' });
 });
 
-// The name says the colour.
 EM_JS(void, js_paint_card, (int k, const char* color, const char* name), {
     const card = Module.diruvari.cards[k], said = UTF8ToString(name);
     if (card.getAttribute('aria-label') === said) return;
@@ -61,8 +60,7 @@ EM_JS(void, js_set_label, (int i, const char* text), {
 });
 
 EM_JS(void, js_announce, (const char* text), {
-    const d = Module.diruvari;
-    const said = UTF8ToString(text);
+    const d = Module.diruvari, said = UTF8ToString(text);
     // Once readers have heard where the focus went, or they would take it in
     // silently; the same news again must still change the region.
     clearTimeout(d.newsTimer);

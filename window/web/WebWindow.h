@@ -56,7 +56,7 @@ class WebWindow final : public View {
     PixelRect ring_{};
     const FrameControl* frame_ = nullptr;
     bool frameChanged_ = false;
-    std::array<const LabelControl*, 3> labels_{};
+    std::array<const LabelControl*, labelCount> labels_{};
     unsigned labelsChanged_ = 0;
 };
 

@@ -48,7 +48,7 @@ class Board {
     HWND parent_ = nullptr;
     std::array<HWND, 16> cards_{};
     std::array<std::pair<Twips, Twips>, 16> places_{};
-    std::array<HWND, 3> labels_{};
+    std::array<HWND, labelCount> labels_{};
     // Where the ring stands while the frame shows.
     std::optional<std::pair<Twips, Twips>> ring_;
 };

@@ -11,7 +11,6 @@ namespace diruvari {
 // selection added to its state and description.
 LRESULT cardAccessibleObject(HWND card, WPARAM wParam, LPARAM lParam);
 
-// Marks the card selected or not, and tells screen readers when it changes.
 void setCardSelected(HWND card, bool selected);
 bool cardSelected(HWND card);
 // Before the window is destroyed.
