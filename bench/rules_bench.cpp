@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
     Capture reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    diruvari::bench::row("rules: Card_Click with scan, fakes",
+    diruvari::bench::row("rules: Card_Click with scan, real controls",
                          diruvari::bench::format("%.2f M clicks/s", clicksPerSecond / 1e6), "",
                          true);
     return 0;

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # The site that the web build makes: one folder of static files that any web
-# server can serve. Included from window/web, whose build folder it writes.
+# server can serve (docs/web.md). Included from window/web, whose build
+# folder it writes.
 find_program(NODE node REQUIRED)
 # The labels' face for the page: the bundled face cut down to the glyphs
 # that the labels can show, in WOFF2, with its licence, which says so.

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Included from window/win32, whose build folder it writes.
+# Included from window/win32, whose build folder it writes (docs/packaging.md).
 # The Windows download: the program, both licences and a short README in
 # one zip, diruvari-<version>-win64.zip, that unpacks to those four files.
 configure_file(${PROJECT_SOURCE_DIR}/data/windows/README.txt.in ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE WIN32)

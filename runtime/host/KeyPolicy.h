@@ -7,7 +7,7 @@
 
 namespace diruvari {
 
-// What every key does, for every toolkit:
+// What every key does, for every toolkit (docs/accessibility.md):
 // - an arrow moves the focus to the next card its way, stopping at the edge;
 //   with no card focused it brings the focus back to the last one;
 // - Activate clicks the focused card once per physical press: a down for a

@@ -79,7 +79,6 @@ auto onGame(Event&& event) {
 
 }  // namespace
 
-// What the page's script calls, one event at a time.
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void diruvari_card_clicked(int k) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // A static server of one folder on the loopback address, as a well-set
-// server sends a site: gzip where taken, revalidated on every load.
+// server sends a site (docs/web.md): gzip, revalidated on every load.
 //   node serve.mjs <folder> [port]
 import fs from 'node:fs';
 import http from 'node:http';

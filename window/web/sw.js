@@ -3,7 +3,7 @@
 // and serves the site from it, online or not. The build writes in the
 // files' SHA-256 list and names the cache by its hash: a new build is a new
 // worker, which keeps a file only with the listed bytes (a half-uploaded
-// site is never cached) and takes over once its cache is whole.
+// site is never cached) and takes over once its cache is whole (docs/web.md).
 const files = @FILES@;
 const prefix = 'diruvari ' + self.registration.scope + ' ';
 const current = prefix + '@VERSION@';
