@@ -107,7 +107,7 @@ function(diruvari_site target folder flavour)
         COMMAND ${CMAKE_COMMAND} -DJS=${folder}/diruvari.js -DWASM=${folder}/diruvari.wasm
                 -P ${PROJECT_SOURCE_DIR}/cmake/site/Embed.cmake VERBATIM)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
-                 ${pre} ${PROJECT_SOURCE_DIR}/window/web/page.js)
+                 ${pre} ${PROJECT_SOURCE_DIR}/window/web/page.js ${PROJECT_SOURCE_DIR}/cmake/site/Embed.cmake)
     set(copies)
     set(names diruvari.js)
     foreach(asset ${PROJECT_BINARY_DIR}/window/web/page/index.html

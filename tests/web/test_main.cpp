@@ -62,9 +62,8 @@ EMSCRIPTEN_KEEPALIVE void diruvari_test_paint(int k, int r) {
 
 }  // extern "C"
 
-int main() {
+extern "C" EMSCRIPTEN_KEEPALIVE void diruvari_main() {
     auto random = std::make_unique<QueuedRandom>();
     queued = random.get();
     game = &diruvari::startWebGame(std::move(random));
-    return 0;
 }

@@ -18,6 +18,15 @@ Module['instantiateWasm'] = (imports, receive) => {
 };
 // Standard error carries a fault's line: an error, not a warning.
 Module['printErr'] = (line) => console.error(line);
+// The game starts as soon as its runtime is up. A fault stops it by
+// unwinding to here, having told the player.
+Module['onRuntimeInitialized'] = () => {
+    try {
+        Module['_diruvari_main']();
+    } catch (e) {
+        if (e !== 'unwind') throw e;
+    }
+};
 
 // Every rebuild shows the window again; only the first showing counts here.
 let firstBoardShown = false;
