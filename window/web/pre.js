@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The head of diruvari.js: the build's name, the start of the program it
-// carries, the mark of the first painted board, then the service worker
-// that keeps the site for offline play (Module.offline).
+// The head of diruvari.js: the build's name, the program's start, the first
+// painted board's mark, and the worker that keeps the site (Module.offline).
 Module['buildId'] = '@build_id@';
 performance.mark('script-start');
 
-// The program travels in this script as base64 (Module.diruvariWasm),
-// decoded by the browser where it can: far faster than a loop.
+// The program travels here as base64 (Module.diruvariWasm), decoded by the
+// browser where it can: far faster than a loop.
 Module['instantiateWasm'] = (imports, receive) => {
     const base64 = Module['diruvariWasm'];
     delete Module['diruvariWasm'];
@@ -18,14 +17,9 @@ Module['instantiateWasm'] = (imports, receive) => {
 };
 // Standard error carries a fault's line: an error, not a warning.
 Module['printErr'] = (line) => console.error(line);
-// The game starts as soon as its runtime is up. A fault stops it by
-// unwinding to here, having told the player.
+// A fault stops the game by unwinding to here, having told the player.
 Module['onRuntimeInitialized'] = () => {
-    try {
-        Module['_diruvari_main']();
-    } catch (e) {
-        if (e !== 'unwind') throw e;
-    }
+    try { Module['_diruvari_main'](); } catch (e) { if (e !== 'unwind') throw e; }
 };
 
 // Every rebuild shows the window again; only the first showing counts here.
