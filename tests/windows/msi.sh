@@ -13,15 +13,23 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-wine wineboot -i >/dev/null 2>&1
-folder() { winepath -u "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')"; }
+wine wineboot -i >/dev/null 2>&1 || fail "wineboot could not make the prefix"
+# The prefix's first start goes on after wineboot returns.
+wineserver -w
+folder() {
+    local windows
+    windows=$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')
+    [ -n "$windows" ] && [ "$windows" != "%$1%" ] || fail "the prefix has no %$1%"
+    winepath -u "$windows"
+}
 programs=$(folder LOCALAPPDATA)/Programs/Diruvari
 shortcut="$(folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Diruvari.lnk"
 msiexec() { wine msiexec "$1" "$(winepath -w "$2")" /qn; }
 # The uninstall entries that name the game, as "name|version|publisher|comments".
 entries() {
     for root in HKCU HKLM; do
-        wine reg query "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" /s 2>/dev/null
+        # A hive without the key has none of them.
+        wine reg query "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" /s 2>/dev/null || true
     done | tr -d '\r' | awk '
         /^HKEY/ { if (name == "Diruvari") print name "|" ver "|" pub "|" com; name = ver = pub = com = "" }
         $1 == "DisplayName" { name = substr($0, index($0, $3)) }
